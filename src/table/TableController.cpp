@@ -227,7 +227,9 @@ void TableController::BidToHuman() {
     view_.SetBusy(true);
     while (!hands_[state_.CurrentSeat].PlayedHere && !auction_.Complete()) {
         const TSeat seat = state_.CurrentSeat;
-        const CallCode call = bidder_.ChooseCall(hands_, auction_, seat, options_.SimBid);
+        CallCode call = bidder_.ChooseCall(hands_, auction_, seat, options_.SimBid);
+        // A call the auction cannot take would leave the computer's seat stuck.
+        if (!auction_.IsLegal(call)) call = Pass;
         AcceptBid(seat, call);
         if (state_.CurrentSeat == seat) break;  // the call was not taken
     }
@@ -246,7 +248,7 @@ void TableController::AcceptBid(TSeat seat, CallCode call) {
         return;
     }
     if (state_.OpenRoom) {
-        ShowBiddingBox();
+        view_.EnableCommand(Command::TakeBackCall, true);
         if (!hands_[state_.CurrentSeat].PlayedHere && !biddingComputer_) BidToHuman();
     }
 }

@@ -110,10 +110,7 @@ void TableController::BiddingKey(const TableKey& key) {
 }
 
 void TableController::PlayKey(const TableKey& key) {
-    if (!inputEnabled_ || state_.CardsPlayed == CardsInDeal) {
-        if (key.Code == KeyCode::Enter && state_.TrickOnTable) ClearPlay();
-        return;
-    }
+    if (!inputEnabled_) return;
     const int suitLed = state_.TrickPosition() == 1 ? -1 : state_.SuitLed;
     switch (key.Code) {
     case KeyCode::Backspace:
@@ -132,6 +129,10 @@ void TableController::PlayKey(const TableKey& key) {
             PlaySelectedCard();
         }
         return;
+    default: break;
+    }
+    if (state_.CardsPlayed == CardsInDeal) return;  // only the last trick waits to be cleared
+    switch (key.Code) {
     case KeyCode::Left:
     case KeyCode::Right:
     case KeyCode::Up:

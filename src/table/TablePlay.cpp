@@ -374,8 +374,8 @@ void TableController::TPPBackupClick() {
     ReplayPlayRecord(target, trickStart);
     for (TSeat s = North; s <= West; ++s) view_.RedrawHand(s);
     ShowTricksWon();
-    takingBack_ = false;
     BeforeEachPlay();
+    takingBack_ = false;
 }
 
 void TableController::BackupTrick() {
