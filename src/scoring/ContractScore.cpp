@@ -14,7 +14,6 @@ constexpr int SmallSlamBonus[2] = {500, 750};
 constexpr int GrandSlamBonus[2] = {1000, 1500};
 constexpr int GameBonus[2] = {300, 500};
 constexpr int PartScoreBonus = 50;
-constexpr int GameTrickScore = 100;
 constexpr int UndoubledUndertrick[2] = {50, 100};
 constexpr int TricksInDeal = 13;
 constexpr int Book = 6;

@@ -6,6 +6,9 @@
 
 namespace corvane {
 
+// A trick score of this much or more is a game.
+inline constexpr int GameTrickScore = 100;
+
 // One result seen from the declaring side, split the way the rubber pad posts it.
 struct ScoreBreakdown {
     int Level = 0;

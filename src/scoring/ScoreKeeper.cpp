@@ -7,7 +7,6 @@
 namespace corvane {
 
 namespace {
-constexpr int GameTrickScore = 100;
 constexpr int RubberBonusOpponentsNoGame = 700;
 constexpr int RubberBonusOpponentsOneGame = 500;
 constexpr size_t ResultTextLimit = 30;
