@@ -76,7 +76,7 @@ CardCode TableController::GetSDCard() {
     if (!IsCard(card)) {
         view_.ShowMessage("BestCard = 0", MessageButtons::Ok);
         const int rank = result[4];
-        card = rank >= 2 && rank <= Ace ? MakeCard(result[3] & 3, rank) : NoCard;
+        card = rank >= 2 && rank <= Ace ? MakeCard(result[3] & 3, rank) : FallbackCard();
     }
     return card;
 }

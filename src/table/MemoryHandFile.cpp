@@ -84,18 +84,19 @@ void MemoryHandFile::StartResult(int number, const std::string& player) {
 void MemoryHandFile::StoreAuction(int number, const std::string& player,
                                   const std::vector<std::string>& calls) {
     StartResult(number, player);
-    Find(number, player)->Record.Auction = calls;
+    Find(number, player)->Record.Calls = calls;
 }
 
-void MemoryHandFile::StoreResult(int number, const HandResultRecord& result) {
+void MemoryHandFile::StoreResult(int number, const HandOutcome& result) {
     StartResult(number, result.Player);
     StoredResult* r = Find(number, result.Player);
+    if (r->Finished) return;
     r->Record = result;
     r->Finished = true;
 }
 
-std::vector<HandResultRecord> MemoryHandFile::Results(int number) const {
-    std::vector<HandResultRecord> out;
+std::vector<HandOutcome> MemoryHandFile::Results(int number) const {
+    std::vector<HandOutcome> out;
     if (const auto at = results_.find(number); at != results_.end()) {
         for (const auto& r : at->second) out.push_back(r.Record);
     }

@@ -133,6 +133,13 @@ void TableController::PreferencesClick() {
     }
 }
 
+void TableController::ZeroRubberScorePadClick() {
+    scores_.ZeroScorePad();
+    view_.ShowPanel(Panel::RubberPad, true);
+}
+
+void TableController::ShowRubberScorePadClick() { view_.ShowPanel(Panel::RubberPad, true); }
+
 void TableController::SaveHandClick() { view_.OpenForm(Form::SaveHand, state_.HandNumber); }
 
 void TableController::OpenFormClick(Form form) { view_.OpenForm(form, 0); }

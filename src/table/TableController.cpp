@@ -58,6 +58,12 @@ void TableController::RestoreDealtCards() {
     for (auto& hand : hands_) hand.RestoreDealtHoldings();
 }
 
+std::array<std::string, 4> TableController::PlayerNames() const {
+    std::array<std::string, 4> names;
+    for (TSeat s = North; s <= West; ++s) names[s] = SeatPlayerName(s);
+    return names;
+}
+
 std::string TableController::SeatPlayerName(TSeat seat) const {
     if (hands_[seat].PlayedHere) return options_.PlayerName;
     return std::string("Corvane ") + SeatLetters[seat];
@@ -71,6 +77,7 @@ bool TableController::LoadBoard() {
         context.Dealing = &dealing_;
         context.Request.HandNumber = state_.HandNumber;
         context.Request.Rubber = options_.Scoring == RubberScoring;
+        context.Request.RubberVulnerability = scores_.RubberVulnerability();
         for (TSeat s = North; s <= West; ++s) {
             context.PlayerNames[s] =
                 hands_[s].PlayedHere
@@ -111,6 +118,8 @@ void TableController::StartNewHand() {
     dealerOptionsOpen_ = false;
     auction_.Reset(auction_.Dealer());
     view_.AuctionChanged();
+
+    if (options_.Scoring == RubberScoring) scores_.StartRubberHand();
 
     TableHandFile* file = File();
     if (file == nullptr) return;
@@ -347,14 +356,12 @@ void TableController::ButTakeBackBidClick() {
 }
 
 std::vector<std::string> TableController::AuctionTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& call : auction_.Calls()) texts.push_back(CallKeyText(call.Code));
-    return texts;
+    return auction_.Record().Calls;
 }
 
 void TableController::AfterBidding() {
     TakeContractFromAuction();
-    view_.SetCaption(Caption::ContractText, "Contract " + auction_.ContractText() +
+    view_.SetCaption(Caption::ContractText, "Contract " + ContractDisplayText(auction_.Record()) +
                                                 (IsBid(state_.Contract)
                                                      ? " by " + std::string(SeatNames[state_.Declarer])
                                                      : std::string()));

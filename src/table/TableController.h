@@ -8,6 +8,7 @@
 
 #include "cards/Dealer.h"
 #include "cards/Hands.h"
+#include "scoring/ScoreKeeper.h"
 #include "table/Bidder.h"
 #include "table/HandFile.h"
 #include "table/SolverLibrary.h"
@@ -42,6 +43,10 @@ public:
     bool AcceptsCardFrom(TSeat seat) const;
     CardCode SelectedCard() const { return selectedCard_; }
     const std::array<int, 20>& DDResultTable() const { return ddResultTable_; }
+    // The rubber pad and the last hand's score; the program loads and saves the pad with the
+    // player's options.
+    ScoreKeeper& Scores() { return scores_; }
+    std::array<std::string, 4> PlayerNames() const;
 
     // Options changed outside the table (the Preferences form writes them, then calls this).
     void SetOptions(const TableOptions& options) { options_ = options; }
@@ -105,6 +110,8 @@ public:
     void MatchResultsClick();
     void PreferencesClick();
     void SaveHandClick();
+    void ZeroRubberScorePadClick();
+    void ShowRubberScorePadClick();
     void OpenFormClick(Form form);  // forms that need nothing from the table
     void UpdateCaptions();
 
@@ -159,6 +166,7 @@ private:
     TableOptions options_;
 
     TableState state_;
+    ScoreKeeper scores_;
     TableHands hands_ = MakeTableHands();
     TableAuction auction_;
     std::vector<TableCall> savedAuction_;
