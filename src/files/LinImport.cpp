@@ -228,6 +228,7 @@ private:
         }
         if (sawBoard_) claim_.reset();
         sawBoard_ = true;
+        dealRead_ = false;
         open_ = true;
         board_ = board;
         room_ = room;
@@ -260,6 +261,14 @@ private:
     void ReadDeal(const std::string& value) {
         EnsureOpen();
         if (value.empty()) return;
+        // Files of single deals one after another carry no "qx": a second deal on a board is
+        // the next board, never a replacement of the first.
+        if (dealRead_) {
+            const int next = board_ + 1;
+            FinishBoard();
+            Open('o', next);
+        }
+        dealRead_ = true;
         static constexpr std::array<TSeat, 4> seatOfDigit{South, West, North, East};
         const int digit = value[0] - '0';
         dealer_ = seatOfDigit[digit >= 1 && digit <= 4 ? static_cast<size_t>(digit - 1) : 0];
@@ -494,6 +503,7 @@ private:
     int dealCounter_ = 0;
     bool open_ = false;
     bool sawBoard_ = false;
+    bool dealRead_ = false;
     char room_ = 'o';
     std::string dealSection_ = DealSectionName(1), resultSection_ = DealSectionName(1) + ".o";
     TSeat dealer_ = South;

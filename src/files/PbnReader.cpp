@@ -58,25 +58,23 @@ private:
         scan_.errors.push_back(what + " at line " + std::to_string(line + 1));
     }
 
-    // A comment runs to the next "}". One that meets another "{" first, or the end of the
-    // file, was never closed: it is taken to end with its own line, so the tags after it are
-    // still read, and the damage is reported.
+    // A comment runs to the next "}". One that reaches a whole tag-pair line, or the end of
+    // the file, was never closed: it is taken to end with its own line, so the tags after it
+    // are still read, and the damage is reported.
     void SkipComment() {
         const size_t openLine = line_;
+        const bool knownOpen = line_ > unclosedFrom_ || (line_ == unclosedFrom_ && pos_ >= unclosedPos_);
         size_t l = line_;
         size_t p = pos_ + 1;
-        const bool knownOpen = l > unclosedFrom_ || (l == unclosedFrom_ && p >= unclosedPos_);
         while (!knownOpen && l < lines_.size()) {
             const std::string& text = lines_[l];
-            const size_t brace = text.find_first_of("{}", p);
+            const size_t brace = text.find('}', p);
             if (brace != std::string::npos) {
-                if (text[brace] == '}') {
-                    line_ = l;
-                    pos_ = brace + 1;
-                    return;
-                }
-                break;
+                line_ = l;
+                pos_ = brace + 1;
+                return;
             }
+            if (l > openLine && IsTagPairLine(text)) break;
             ++l;
             p = 0;
         }
@@ -86,6 +84,14 @@ private:
         }
         Error("Comment not closed", openLine);
         pos_ = lines_[line_].size();
+    }
+
+    static bool IsTagPairLine(std::string_view text) {
+        text = Trimmed(text);
+        if (text.size() < 5 || text.front() != '[' || text.back() != ']') return false;
+        if (!std::isalpha(static_cast<unsigned char>(text[1]))) return false;
+        const size_t open = text.find('"');
+        return open != std::string_view::npos && text.find('"', open + 1) != std::string_view::npos;
     }
 
     // One tag pair, never read past its own line: a value missing its closing quote would
