@@ -1,0 +1,28 @@
+// A grid of text cells that draws "~" suit markup in colour: the auction, the double-dummy table
+// and the score pads all use it.
+#pragma once
+
+#include <QTableWidget>
+
+#include <string>
+#include <vector>
+
+namespace corvane::ui {
+
+using TextGrid = std::vector<std::vector<std::string>>;
+
+class MarkupGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit MarkupGrid(QWidget* parent = nullptr);
+
+    // Rows of 8-bit cells from the core; the grid takes the widest row's column count.
+    void SetCells(const TextGrid& cells);
+    QString CellMarkup(int row, int column) const;
+    void SetCellAlignment(int row, int column, Qt::Alignment alignment);
+    void SetCellFont(int row, int column, const QFont& font);
+    // Heights and widths to fit the contents, without scroll bars when the grid is small.
+    void FitToContents();
+};
+
+}  // namespace corvane::ui
