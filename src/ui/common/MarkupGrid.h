@@ -11,6 +11,14 @@ namespace corvane::ui {
 
 using TextGrid = std::vector<std::vector<std::string>>;
 
+// Any rows of string cells (fixed arrays from the core included) as a TextGrid.
+template <class Rows>
+TextGrid ToTextGrid(const Rows& rows) {
+    TextGrid grid;
+    for (const auto& row : rows) grid.emplace_back(row.begin(), row.end());
+    return grid;
+}
+
 class MarkupGrid : public QTableWidget {
     Q_OBJECT
 public:

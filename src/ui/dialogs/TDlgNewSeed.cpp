@@ -1,8 +1,9 @@
 #include "ui/dialogs/TDlgNewSeed.h"
 
+#include "cards/SeedEntry.h"
+
 #include "ui/common/Messages.h"
 #include "ui/common/Text.h"
-#include "ui/dialogs/SeedCheck.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,13 +14,13 @@
 namespace corvane::ui {
 
 TDlgNewSeed::TDlgNewSeed(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Enter a New Random Seed"));
+    setWindowTitle(QString::fromLatin1(SeedEntryCaption));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Random seed:"), this));
     entry_ = new QLineEdit(this);
     entry_->setObjectName(QStringLiteral("SeedEntry"));
     // A sign or digit, then up to eleven digits; blanks stand for positions left empty.
-    entry_->setMaxLength(12);
+    entry_->setMaxLength(SeedEntryMaxLength);
     entry_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[-+0-9 ]?[0-9 ]{0,11}")), entry_));
     layout->addWidget(entry_);
@@ -30,13 +31,14 @@ TDlgNewSeed::TDlgNewSeed(QWidget* parent) : QDialog(parent) {
 }
 
 void TDlgNewSeed::accept() {
-    const SeedCheckResult result = CheckSeedText(ToCore(entry_->text()));
-    if (!result.Ok) {
+    const SeedEntryResult result = CheckSeedEntry(ToCore(entry_->text()));
+    if (!result.Accepted) {
         ShowMessage(this, QString::fromLatin1(result.Message.c_str()));
         entry_->setFocus();
         return;
     }
     seed_ = result.Seed;
+    reproductionText_ = result.ReproductionText;
     QDialog::accept();
 }
 

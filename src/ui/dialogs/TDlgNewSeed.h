@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <string>
 
 class QLineEdit;
 
@@ -17,6 +18,7 @@ public:
     QLineEdit* Entry() const { return entry_; }
     // The accepted seed; meaningful after the dialog was accepted.
     std::int32_t Seed() const { return seed_; }
+    const std::string& ReproductionText() const { return reproductionText_; }
 
 public Q_SLOTS:
     void accept() override;
@@ -24,6 +26,7 @@ public Q_SLOTS:
 private:
     QLineEdit* entry_;
     std::int32_t seed_ = 0;
+    std::string reproductionText_;
 };
 
 }  // namespace corvane::ui
