@@ -26,21 +26,14 @@ bool BridgeIniHandFile::GetHand(int number, const DealContext& context, BoardRec
     }
     HandRecord& r = file_.Record;
     if (errors < 0) {
-        if (context.Dealing == nullptr) return false;
-        DealRequest request = context.Request;
-        request.HandNumber = number;
-        const DealOutcome outcome = Deal(*context.Dealing, request);
-        messages.insert(messages.end(), outcome.Messages.begin(), outcome.Messages.end());
-        if (!outcome.Ok) {
-            messages.emplace_back(TooRestrictiveMessage);
-            return false;
-        }
+        DealtBoard outcome;
+        if (!DealNewBoard(context, number, outcome, messages)) return false;
         for (auto& value : r.Values) value.clear();
-        r.Holdings = outcome.Board.Holdings;
-        r.Dealer = outcome.Board.Dealer;
-        r.Vul = outcome.Board.Vul;
+        r.Holdings = outcome.Holdings;
+        r.Dealer = outcome.Dealer;
+        r.Vul = outcome.Vul;
         r.Values[tag::Board] = std::to_string(number);
-        r.Values[tag::Generator] = outcome.Board.SeedText();
+        r.Values[tag::Generator] = outcome.SeedText();
         r.Values[tag::Event] = context.EventTitle;
         for (TSeat s = North; s <= West; ++s) r.Values[PlayerTags[s]] = context.PlayerNames[s];
         DealWriting writing;

@@ -46,11 +46,11 @@ void TableController::BuildDealtSnapshot() {
 }
 
 CardCode TableController::GettheBestCard() {
-    view_.SetBusy(true);
+    Busy(true);
     view_.SetCaption(Caption::PlayPadText, "Thinking . . . ");
     const CardCode card = state_.PlaysSettled == 0 ? OpeningLeadPlaceholder() : GetSDCard();
     view_.SetCaption(Caption::PlayPadText, " ");
-    view_.SetBusy(false);
+    Busy(false);
     return card;
 }
 

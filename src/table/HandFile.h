@@ -29,6 +29,11 @@ struct DealContext {
     std::string EventTitle;
 };
 
+// Deals board `number` as the context asks. False, with the messages to show, when the practice
+// patterns cannot be met.
+bool DealNewBoard(const DealContext& context, int number, DealtBoard& board,
+                  std::vector<std::string>& messages);
+
 inline constexpr int NotPlayedBefore = 0;
 inline constexpr int StartedBefore = 1;
 inline constexpr int FinishedBefore = 2;

@@ -160,7 +160,7 @@ void TableController::DDTable1Click() {
             deal[s][static_cast<size_t>(suit)] = hands_[s].HoldingOf(suit);
         }
     }
-    view_.SetBusy(true);
+    Busy(true);
     DDTableResult result{};
     const std::int32_t rc = solver_.CalcDDtable(deal, result);
     for (auto& hand : hands_) hand.TrickCard = NoCard;
@@ -174,7 +174,7 @@ void TableController::DDTable1Click() {
             }
         }
     }
-    view_.SetBusy(false);
+    Busy(false);
 }
 
 void TableController::CloseDDResultsClick() {

@@ -83,6 +83,11 @@ public:
     void EOSNewHandClick();
     void EOBNewHandClick();
     void PriorHandClick();
+    // Starts board `number` of the current file (the bridge-file form and the headless table).
+    void GoToBoard(int number);
+    // What dealing board `number` into the current file needs: the generator, the board's
+    // vulnerability rule and the names a new board is stored with.
+    DealContext NewBoardContext(int number);
 
     // The person's play.
     void PlayCardClick(CardCode card);  // a card released on the table
@@ -153,6 +158,9 @@ private:
     void StoreAuctionInFile();
     std::vector<std::string> AuctionTexts() const;
 
+    // Nested long steps (a computer turn inside the play loop) show one busy period.
+    void Busy(bool busy);
+
     // Board helpers.
     bool LoadBoard();
     std::string SeatPlayerName(TSeat seat) const;
@@ -179,6 +187,7 @@ private:
     std::optional<TSeat> shownByButton_;
     bool dealerOptionsOpen_ = false;
     bool inputEnabled_ = true;
+    int busyDepth_ = 0;
     bool takingBack_ = false;
     bool biddingComputer_ = false;
     bool openingBidding_ = false;  // the computer calls before the person's first turn

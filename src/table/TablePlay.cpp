@@ -101,14 +101,14 @@ void TableController::PlayTrickToHuman() {
     inputEnabled_ = false;
     view_.EnableCommand(Command::MainMenu, false);
     view_.EnableCommand(Command::Table, false);
-    view_.SetBusy(true);
+    Busy(true);
     const int limit = state_.Mode == PlayMode::Fast ? TricksInDeal : state_.TricksPlayed();
     while (state_.TricksPlayed() <= limit && state_.CardsPlayed < CardsInDeal &&
            !Current().PlayedHere && !logicErrorStop_) {
         const CardCode card = GettheBestCard();
         MakePlay(card, false);
     }
-    view_.SetBusy(false);
+    Busy(false);
     view_.EnableCommand(Command::MainMenu, true);
     view_.EnableCommand(Command::Table, true);
     inputEnabled_ = true;

@@ -93,6 +93,10 @@ TEST_F(TableTest, WholeHandPlayedWithEnterIsScoredAndStored) {
     EXPECT_EQ(r.Calls, auction);
     EXPECT_EQ(files.NewHands().PlayedBefore(1, options.PlayerName), FinishedBefore);
     EXPECT_FALSE(view.ProgramEnded);
+    // Computer turns show as whole busy periods, and the table is left ready.
+    EXPECT_GT(view.BusyChanges, 0);
+    EXPECT_EQ(view.RepeatedBusy, 0);
+    EXPECT_FALSE(view.Busy);
 }
 
 TEST_F(TableTest, TakingBackCardsOneAtATime) {
