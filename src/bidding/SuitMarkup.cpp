@@ -24,7 +24,8 @@ std::vector<MarkupRun> SplitSuitMarkup(std::string_view text) {
             // Suit letters in either case; notrump only as "N".
             const char next = text[i + 1];
             const char letter =
-                next == 'n' ? next : static_cast<char>(std::toupper(static_cast<unsigned char>(next)));
+                next == 'n' ? next
+                            : static_cast<char>(std::toupper(static_cast<unsigned char>(next)));
             const auto strain = StrainLetters.find(letter);
             if (strain != std::string_view::npos) {
                 runs.push_back({true, static_cast<Strain>(strain), {}});
