@@ -1,5 +1,5 @@
 #include "files/BridgeINI.h"
-#include "files/HandFileConversion.h"
+#include "files/DealFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -429,23 +429,15 @@ TEST(HandFileOpening, ExtensionsDecideHowTheFileIsReadAndItIsSavedAsIni) {
     TrashInFolder trash(folder);
     WriteFile(folder.File("deals.ini"), Board(1) + Result(1, "Ann", "Score=NS 100\n"));
     WriteFile(folder.File("deals.txt"), Board(7));
-    WriteFile(folder.File("deals.pbn"), "[Event \"x\"]\n");
+    WriteFile(folder.File("deals.pbn"), std::string("[Event \"Club\"]\n[Board \"4\"]\n[Dealer \"E\"]\n") +
+                                            "[Vulnerable \"All\"]\n[Deal \"" + DealText + "\"]\n");
     WriteFile(folder.File("deals.dat"), Board(3));
-
-    {
-        // Not yet convertible: the earlier conversion stays as it is.
-        TBridgeINI pbn(folder.File("deals.pbn"));
-        EXPECT_EQ(pbn.FileType(), "PBN");
-        ASSERT_EQ(pbn.OpenMessages().size(), 1u);
-        EXPECT_EQ(pbn.OpenMessages()[0], ".PBN files are not yet readable.");
-        EXPECT_EQ(pbn.Path(), folder.File("deals.ini"));
-        EXPECT_EQ(pbn.BoardStatus(1, "Ann"), Played);
-        EXPECT_TRUE(std::filesystem::exists(folder.File("deals.ini")));
-    }
     {
         // Text from another name replaces deals.ini, which goes to the trash first.
         TBridgeINI txt(folder.File("deals.txt"));
         EXPECT_TRUE(txt.OpenMessages().empty());
+        EXPECT_EQ(txt.FileType(), "TXT");
+        EXPECT_EQ(txt.Path(), folder.File("deals.ini"));
         EXPECT_EQ(txt.HandNumber, 7);
         ASSERT_EQ(txt.Save(), "");
         EXPECT_NE(ReadFile(folder.File("deals.ini")).find("[_7]"), std::string::npos);
@@ -454,10 +446,28 @@ TEST(HandFileOpening, ExtensionsDecideHowTheFileIsReadAndItIsSavedAsIni) {
                   std::string::npos);
     }
     {
+        TBridgeINI pbn(folder.File("deals.pbn"));
+        EXPECT_EQ(pbn.FileType(), "PBN");
+        EXPECT_EQ(pbn.BoardCount(), 1);
+        ASSERT_EQ(pbn.LoadBoard(pbn.HandNumber), 0);
+        EXPECT_EQ(pbn.Record.Dealer, East);
+        EXPECT_EQ(pbn.Record.Values[tag::Board], "4");
+        EXPECT_TRUE(pbn.Modified());  // the conversion is saved as deals.ini
+        EXPECT_FALSE(std::filesystem::exists(folder.File("deals.ini")));
+        EXPECT_NE(ReadFile(folder.File("xdg/Trash/files/deals.2.ini")).find("[_7]"), std::string::npos);
+    }
+    {
         TBridgeINI other(folder.File("deals.dat"));
         ASSERT_EQ(other.OpenMessages().size(), 1u);
-        EXPECT_EQ(other.OpenMessages()[0], WrongExtensionMessage);
+        EXPECT_EQ(other.OpenMessages()[0], UnknownDealFileMessage);
         EXPECT_EQ(other.HandNumber, 3);
+    }
+    {
+        // Nothing to convert: the earlier conversion is opened rather than replaced.
+        WriteFile(folder.File("gone.ini"), Board(9));
+        TBridgeINI gone(folder.File("gone.lin"));
+        EXPECT_EQ(gone.HandNumber, 9);
+        EXPECT_FALSE(gone.Modified());
     }
     TBridgeINI missing(folder.File("none.ini"));
     EXPECT_EQ(missing.Sections().Count(), 0);
