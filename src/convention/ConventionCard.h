@@ -15,6 +15,7 @@ struct CardLine {
     bool HasEquals = true;
 
     std::string Text() const { return HasEquals ? Key + "=" + Value : Key; }
+    bool operator==(const CardLine&) const = default;
 };
 
 // Key order: case ignored, symbols before digits before letters.
