@@ -28,15 +28,6 @@ TEST(CardListTest, ReadsLinesInKeyOrderIgnoringCase) {
               "Alpha=2\r\nalpha=3\r\nnote without equals\r\nTEAM=A=B\r\nzeta=1\r\n");
 }
 
-TEST(CardListTest, KeysSortSymbolsThenDigitsThenLetters) {
-    EXPECT_TRUE(CardKeyLess("2:STAY", "2N3C"));
-    EXPECT_TRUE(CardKeyLess("1N-X", "1N2D"));
-    EXPECT_TRUE(CardKeyLess("9", "A"));
-    EXPECT_TRUE(CardKeyLess("_X", "0"));
-    EXPECT_TRUE(CardKeyLess("m:STAY", "N"));
-    EXPECT_TRUE(CardKeyEquals("StrongNTHCP", "STRONGNTHCP"));
-}
-
 TEST(CardListTest, SettingTheEmptyValueRemovesTheKey) {
     auto card = ConventionCard::FromText("B=1\nD=2\n");
     card.Set("c", "X");
@@ -259,24 +250,6 @@ TEST(DefenceTest, ExchangingSidesSwapsCardsAndNames) {
     EXPECT_EQ(cards.State(1).CardFileName, "b.cc");
     cards.SelectSide(2);
     EXPECT_TRUE(cards.IsStandardAmerican());
-}
-
-TEST(CallTextTest, ReadsEveryWrittenForm) {
-    EXPECT_EQ(ReadCallText("1h"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("1H(3)"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("(1H)"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("~1H"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("1\xC2"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("(1H"), NoCall);
-    EXPECT_GE(ReadCallText("8S"), NoCall);
-    EXPECT_EQ(ReadCallText("0C"), BidCode(1, Clubs));
-    EXPECT_EQ(ReadCallText(""), Pass);
-    EXPECT_EQ(ReadCallText("aP"), Pass);
-    EXPECT_EQ(ReadCallText("Dbl"), Double);
-    EXPECT_EQ(ReadCallText("XD"), Double);
-    EXPECT_EQ(ReadCallText("RDbl"), Redouble);
-    EXPECT_EQ(ReadCallText("XX"), Redouble);
-    EXPECT_EQ(ReadCallText("__"), NoCall);
 }
 
 }  // namespace

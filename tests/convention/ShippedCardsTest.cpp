@@ -1,4 +1,5 @@
 // The cards the program ships must give every key of the vocabulary a value the bidder can use.
+#include "bidding/CallText.h"
 #include "convention/CardFile.h"
 #include "convention/CardVocabulary.h"
 
@@ -38,7 +39,7 @@ std::string Problem(const ConventionCard& card, const std::string& key, const Ca
         return l >= 0 && l <= 30 && h >= l && h <= TopBound ? "" : "bad range " + low + "/" + high;
     }
     case CardValueKind::CallLimit: {
-        const CallCode call = ReadCallText(value);
+        const CallCode call = CallFromText(value);
         return !value.empty() && IsBid(call) ? "" : "not a call: '" + value + "'";
     }
     case CardValueKind::Position: {
