@@ -1,11 +1,11 @@
 #include "convention/CardFile.h"
 #include "convention/CardVocabulary.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace corvane {
 namespace {
@@ -14,25 +14,10 @@ namespace fs = std::filesystem;
 
 class CardFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("corvane-cards-" + std::string(::testing::UnitTest::GetInstance()
-                                                      ->current_test_info()
-                                                      ->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     void Write(const std::string& name, const std::string& text) {
-        std::ofstream(folder_ / name, std::ios::binary) << text;
+        test::WriteFile(temp_.File(name), text);
     }
-    std::string Read(const std::string& name) {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string Read(const std::string& name) const { return test::ReadFile(temp_.File(name)); }
     std::string Folder() const { return (folder_ / "").string(); }
     int FileCount() const {
         int n = 0;
@@ -40,7 +25,8 @@ protected:
         return n;
     }
 
-    fs::path folder_;
+    test::TempFolder temp_;
+    fs::path folder_{temp_.Path()};
 };
 
 TEST_F(CardFolderTest, OldCardIsUpgradedAndRewritten) {

@@ -1,4 +1,6 @@
+#include "convention/CardVocabulary.h"
 #include "convention/ConventionCards.h"
+#include "convention/DefenceSummary.h"
 
 #include <gtest/gtest.h>
 
@@ -250,6 +252,25 @@ TEST(DefenceTest, ExchangingSidesSwapsCardsAndNames) {
     EXPECT_EQ(cards.State(1).CardFileName, "b.cc");
     cards.SelectSide(2);
     EXPECT_TRUE(cards.IsStandardAmerican());
+}
+
+TEST(DefenceSummaryTest, EveryDefenceChoiceHasASummary) {
+    for (const auto& info : card_keys::Vocabulary) {
+        if (info.Key != "VNTW") continue;
+        size_t count = 0;
+        for (size_t pos = 0; pos < info.Codes.size();) {
+            size_t end = info.Codes.find(' ', pos);
+            if (end == std::string_view::npos) end = info.Codes.size();
+            const auto code = info.Codes.substr(pos, end - pos);
+            ASSERT_NE(FindDefenceSummary(code), nullptr) << code;
+            EXPECT_EQ(FindDefenceSummary(code)->Code, code);
+            ++count;
+            pos = end + 1;
+        }
+        EXPECT_EQ(count, DefenceSummaries.size());
+    }
+    EXPECT_EQ(FindDefenceSummary("LANDY")->Rows[2], "~H + ~S");
+    EXPECT_EQ(FindDefenceSummary("BRO"), nullptr);
 }
 
 }  // namespace
