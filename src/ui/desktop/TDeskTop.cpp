@@ -95,7 +95,14 @@ TDeskTop::TDeskTop(const TableServices& services, QWidget* parent)
 
     clearTableTimer_ = new QTimer(this);
     clearTableTimer_->setSingleShot(true);
-    connect(clearTableTimer_, &QTimer::timeout, this, [this] { Step(&TableController::CleanTimerTimer); });
+    connect(clearTableTimer_, &QTimer::timeout, this, [this] {
+        // The person may be mid-command when the trick is due to go; clear it right after.
+        if (stepRunning_) {
+            clearTableTimer_->start(50);
+            return;
+        }
+        Step(&TableController::CleanTimerTimer);
+    });
     connect(&stepWatcher_, &QFutureWatcher<void>::finished, this, [this] {
         stepRunning_ = false;
         SetInputEnabled(true);
@@ -407,7 +414,7 @@ void TDeskTop::Step(void (TableController::*member)()) {
 
 bool TDeskTop::RunStep(std::function<void()> step) {
     if (stepRunning_) {
-        QApplication::beep();
+        ui::Beep();
         return false;
     }
     stepRunning_ = true;
