@@ -204,12 +204,13 @@ private Q_SLOTS:
         const int played = table.State().CardsPlayed;
         QVERIFY(played > 4);
 
-        // Take it back.
+        // Take back the last card: it goes back to its hand and off the table.
+        const corvane::PlayedCard last = table.State().PlayRecord.back();
         QTest::keyClick(desk_.get(), Qt::Key_Backspace);
         WaitUntilSettled();
-        QVERIFY(table.State().CardsPlayed < played);
-        QVERIFY(table.Hands()[seat].HoldsCard(keyed));
-        QVERIFY(desk_->CardWidget(seat, keyed));
+        QCOMPARE(table.State().CardsPlayed, played - 1);
+        QVERIFY(table.Hands()[last.Seat].HoldsCard(last.Card));
+        QVERIFY(!desk_->TrickCardWidget(last.Seat)->isVisible());
 
         // Claim the rest and reach the score.
         QTest::mouseClick(desk_->Button(QStringLiteral("FastClaim")), Qt::LeftButton);
