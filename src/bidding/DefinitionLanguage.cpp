@@ -29,10 +29,9 @@ std::optional<int> ToInt(std::string_view text) {
 
 int IntOr(std::string_view text, int fallback) { return ToInt(text).value_or(fallback); }
 
-// A decimal number written with "." or ",", the same on every machine.
+// A decimal number with a decimal point, read the same whatever the machine's locale.
 std::optional<double> ToReal(std::string_view text) {
     std::string plain(text);
-    std::replace(plain.begin(), plain.end(), ',', '.');
     if (!plain.empty() && plain.front() == '+') plain.erase(0, 1);
     double value = 0;
     const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
