@@ -68,7 +68,7 @@ inline constexpr std::array<std::string_view, 16> DealSectionKeys{
     "Scoring", key::ParContract, key::OptimumResult, "OptimumResultTable"};
 
 // Texts of the ScoringMode values in the Scoring key.
-inline constexpr std::array<std::string_view, 4> ScoringTexts{"IMP", "MP", "Rubber", "Match"};
+inline constexpr std::array<std::string_view, 3> ScoringTexts{"IMP", "MP", "Rubber"};
 inline constexpr std::string_view MatchCompetition = "Match";
 
 // Result-section suffixes the program itself uses.

@@ -57,18 +57,17 @@ std::optional<Vulnerability> ReadVulnerability(const std::string& text) {
     return std::nullopt;
 }
 
-constexpr int NotGiven = -1;
-
 const CommandRegistration registration{[](CLI::App& program) {
     auto* command = program.add_subcommand("score", "Duplicate score of one result (N-S view)");
     auto contract = std::make_shared<std::string>();
     auto declarer = std::make_shared<std::string>();
     auto vulnerability = std::make_shared<std::string>("None");
-    auto tricks = std::make_shared<int>(NotGiven);
+    auto tricks = std::make_shared<int>(0);
     command->add_option("--contract", *contract, "Contract: 4S, 3NX, 6HXX or Pass")->required();
     command->add_option("--declarer", *declarer, "Declarer: N, E, S or W");
     command->add_option("--vul", *vulnerability, "Vulnerability: None, NS, EW or Both");
-    command->add_option("--tricks", *tricks, "Tricks won by the declaring side, 0 to 13");
+    CLI::Option* tricksOption =
+        command->add_option("--tricks", *tricks, "Tricks won by the declaring side, 0 to 13");
     command->callback([=] {
         const std::optional<Contract> read = ReadContract(*contract);
         if (!read) {
@@ -89,8 +88,7 @@ const CommandRegistration registration{[](CLI::App& program) {
                       << *vulnerability << "\"\n";
             throw Failure();
         }
-        if (passedOut && *tricks == NotGiven) *tricks = 0;
-        if (*tricks == NotGiven) {
+        if (!passedOut && tricksOption->count() == 0) {
             std::cerr << "corvane-cli score: --tricks is needed for a contract\n";
             throw Failure();
         }
