@@ -606,6 +606,9 @@ PointRange PointsCode(std::string_view code, int startLow, int startHigh,
     } else if (StartsWith(code, "MO")) {
         const std::string_view n = code.substr(2);
         low = (n.empty() ? 0 : IntOr(n, 0)) + context.OpenerShownMin;
+    } else if (code.empty()) {
+        low = -1;  // nothing to read
+        high = -1;
     } else if (IsLetter(code[0])) {
         // A range of the card, taken as it stands.
         const auto bounds = context.CardBounds ? context.CardBounds(code) : std::nullopt;

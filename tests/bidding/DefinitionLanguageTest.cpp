@@ -318,6 +318,8 @@ TEST_F(PointsCodeTest, Numbers) {
     EXPECT_EQ(Range("14-12").Low, 12);  // a low above the high becomes the high
     EXPECT_EQ(Range("x-9").Low, 0);     // unreadable: -1, then 0
     EXPECT_EQ(Range("9-x", 0, 30).High, 30);
+    EXPECT_EQ(Range("", 3, 30).Low, 0);  // an empty code reads as unreadable numbers
+    EXPECT_EQ(Range("", 3, 30).High, 30);
     EXPECT_EQ(Range("123").Error, definition_error::LowAboveHigh);
     EXPECT_EQ(Range("123456").Error, definition_error::CodeTooLong);
 }
