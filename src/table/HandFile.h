@@ -4,7 +4,6 @@
 
 #include "bidding/Call.h"
 #include "cards/Dealer.h"
-#include "files/BridgeINI.h"
 
 #include <string>
 #include <vector>
@@ -19,6 +18,17 @@ struct BoardRecord {
     std::string SeedText;
     std::string Comment;
     std::array<std::string, 4> PlayerNames;
+};
+
+struct HandResultRecord {
+    std::string Player;
+    CallCode Contract = Pass;
+    int Doubled = 0;
+    TSeat Declarer = NoSeat;
+    int Tricks = 0;  // won by the declaring side
+    int Score = 0;   // North-South's
+    std::vector<std::string> Auction;
+    std::vector<std::string> Play;  // "TS" per card, in play order
 };
 
 // What dealing a new board needs beyond its number.
@@ -56,7 +66,8 @@ public:
     virtual void StoreAuction(int number, const std::string& player,
                               const std::vector<std::string>& calls) = 0;
     // Stores a finished hand; nothing when the player has already finished this board.
-    virtual void StoreResult(int number, const HandOutcome& result) = 0;
+    virtual void StoreResult(int number, const HandResultRecord& result) = 0;
+    virtual std::vector<HandResultRecord> Results(int number) const = 0;
     // Writes the file; false with a message the table shows when it could not.
     virtual bool Flush(std::string& error) = 0;
 };

@@ -77,10 +77,10 @@ void MemoryHandFile::StartResult(int number, const std::string& player) {
 void MemoryHandFile::StoreAuction(int number, const std::string& player,
                                   const std::vector<std::string>& calls) {
     StartResult(number, player);
-    Find(number, player)->Record.Calls = calls;
+    Find(number, player)->Record.Auction = calls;
 }
 
-void MemoryHandFile::StoreResult(int number, const HandOutcome& result) {
+void MemoryHandFile::StoreResult(int number, const HandResultRecord& result) {
     StartResult(number, result.Player);
     StoredResult* r = Find(number, result.Player);
     if (r->Finished) return;
@@ -88,8 +88,8 @@ void MemoryHandFile::StoreResult(int number, const HandOutcome& result) {
     r->Finished = true;
 }
 
-std::vector<HandOutcome> MemoryHandFile::Results(int number) const {
-    std::vector<HandOutcome> out;
+std::vector<HandResultRecord> MemoryHandFile::Results(int number) const {
+    std::vector<HandResultRecord> out;
     if (const auto at = results_.find(number); at != results_.end()) {
         for (const auto& r : at->second) out.push_back(r.Record);
     }

@@ -153,7 +153,6 @@ void TableController::RecordPlay(CardCode card) {
     if (state_.TrickPosition() == 4) {
         if (!AreOpponents(state_.WinningSeat, state_.Declarer)) ++state_.DeclarerTricks;
         state_.TrickLeader = state_.WinningSeat;
-        state_.TrickWinners[static_cast<size_t>(state_.TricksPlayed())] = state_.WinningSeat;
     }
     ++state_.CardsPlayed;
     state_.CurrentSeat = static_cast<TSeat>((state_.TrickLeader + state_.CardsPlayed) % 4);
@@ -272,21 +271,15 @@ void TableController::EndOfHand() {
     }
 
     // The record keeps the cards played before the hands are dealt out again.
-    HandOutcome result;
+    HandResultRecord result;
     result.Player = options_.PlayerName;
     result.Contract = state_.Contract;
-    result.Doubling = state_.Doubled;
-    result.Declarer = state_.Declarer == NoSeat ? South : state_.Declarer;
+    result.Doubled = state_.Doubled;
+    result.Declarer = state_.Declarer;
     result.Tricks = state_.DeclarerTricks;
     result.Score = state_.HandScore;
-    result.Calls = auction_.Record().Calls;
-    result.Explanations = auction_.Record().Explanations;
-    for (int t = 0; t < state_.TricksPlayed(); ++t) {
-        PlayedTrick trick;
-        for (TSeat s = North; s <= West; ++s) trick.Cards[s] = state_.PlayedCards[s][static_cast<size_t>(t)];
-        trick.Winner = state_.TrickWinners[static_cast<size_t>(t)];
-        result.Play.push_back(trick);
-    }
+    result.Auction = AuctionTexts();
+    for (const auto& p : state_.PlayRecord) result.Play.push_back(CardText(p.Card));
 
     RestoreDealtCards();
     RefreshSeatFlags();

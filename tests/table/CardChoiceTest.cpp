@@ -120,7 +120,7 @@ TEST_F(CardChoiceTest, OrdinaryPlayNeverReachesTheLogicCheck) {
         ASSERT_EQ(S().Phase, PhaseHandOver) << board;
         const auto results = files.NewHands().Results(board);
         ASSERT_EQ(results.size(), 1u);
-        EXPECT_EQ(results[0].Play.size(), 13u);
+        EXPECT_EQ(results[0].Play.size(), 52u);
         EXPECT_EQ(results[0].Declarer, table->Board().Dealer);
     }
     EXPECT_TRUE(view.Messages.empty());

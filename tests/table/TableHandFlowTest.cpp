@@ -43,7 +43,7 @@ TEST_F(TableTest, FastClaimsPlayTheRestAtOnceAndEndTheHand) {
         EXPECT_EQ(solver.Played.size(), 52u);  // each card told once, none twice
         EXPECT_FALSE(table->Options().DDPlayOpenRoom);  // forced on only for the claim
         ASSERT_EQ(files.NewHands().Results(1).size(), 1u);
-        EXPECT_EQ(files.NewHands().Results(1)[0].Play[0].Cards[North], MakeCard(Clubs, Ten));
+        EXPECT_EQ(files.NewHands().Results(1)[0].Play[1], "TC");
         files = MemoryHandFileShelf();
     }
 }
