@@ -143,6 +143,7 @@ void TableController::StartNewHand() {
     for (TSeat s = North; s <= West; ++s) {
         hands_[s].SetHoldings(board_.Holdings[s]);
         view_.SetSeatName(s, SeatPlayerName(s));
+        view_.RedrawHand(s);
     }
 
     UpdateCaptions();

@@ -20,6 +20,15 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void Beep() { QApplication::beep(); }
+namespace {
+int beeps = 0;
+}  // namespace
+
+void Beep() {
+    ++beeps;
+    QApplication::beep();
+}
+
+int BeepCount() { return beeps; }
 
 }  // namespace corvane::ui

@@ -21,5 +21,7 @@ void SetMessageResponder(MessageResponder responder);
 
 // The refused-key sound.
 void Beep();
+// How many times it sounded since the program started.
+int BeepCount();
 
 }  // namespace corvane::ui
