@@ -201,8 +201,10 @@ SideDatabase BuildSideDatabase(const DefinitionFiles& files, SideCardAccess& sid
         }
     };
     loadNamed(StandardSection, '0');
-    loadNamed(general, '2');
-    loadNamed(special, '7');
+    // A card whose general approach is the standard one must not load "STD" a second time at a
+    // higher priority: the player's own "STD" definitions would then never win.
+    if (!SameName(general, StandardSection)) loadNamed(general, '2');
+    if (!SameName(special, StandardSection) && !SameName(special, general)) loadNamed(special, '7');
 
     for (int i = 0; i < sections.Count(); ++i) {
         const std::string& name = sections.Name(i);

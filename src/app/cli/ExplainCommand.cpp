@@ -2,7 +2,9 @@
 // database says about the last call of the auction: its sequence key, the definition found
 // (section and priority) and the meaning it parses to, so the database can be checked by eye.
 // Earlier calls are looked up the same way, and what they showed is what the last call starts
-// from; the built-in rules take no part.
+// from. The built-in rules take no part; in their place a 1NT or 2NT opening, 4NT after a suit
+// and 4C over partner's notrump opening restart the sequence as the rules' ace asks and notrump
+// openings do.
 #include "app/cli/CliCommand.h"
 #include "bidding/Auction.h"
 #include "bidding/CallText.h"
@@ -129,6 +131,7 @@ private:
         situation.Restart = restart_[side - 1];
         result.Key = SequenceKey(before, call, situation.Restart);
         result.Found = FindDefinition(databases_.Side(side), result.Key, situation);
+        if (RestartsLikeTheRules(call, seat)) restart_[side - 1] = RestartMarker{CallShortText(call), '@'};
         if (!result.Found.Found) return result;
 
         DefinitionContext context;
@@ -148,6 +151,7 @@ private:
         UseCardQueries(context, cards_, ntSituation);
 
         const std::vector<std::string> tokens = DefinitionTokens(result.Found.Definition);
+        if (tokens.empty()) return result;
         const int count = ScoredAlternativeCount(tokens);
         std::vector<int> scores;
         char marker = 0;
@@ -170,6 +174,16 @@ private:
         MergeShown(shown_.Shown[seat], result.Candidate.Info);
         if (marker != 0) restart_[side - 1] = RestartMarker{CallShortText(call), marker};
         return result;
+    }
+
+    bool RestartsLikeTheRules(CallCode call, TSeat seat) const {
+        const CallCode highest = auction_.HighestBid;
+        const bool partnersNotrumpOpening =
+            auction_.Opener == Partner(seat) &&
+            (highest == BidCode(1, NoTrump) || highest == BidCode(2, NoTrump));
+        return ((call == BidCode(1, NoTrump) || call == BidCode(2, NoTrump)) && highest == Pass) ||
+               (call == BidCode(4, NoTrump) && IsBid(highest) && StrainOf(highest) != NoTrump) ||
+               (call == BidCode(4, Clubs) && partnersNotrumpOpening);
     }
 
     void PrintEarlier(TSeat seat, CallCode call, const CallMeaning& meaning) const {
