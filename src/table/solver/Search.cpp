@@ -287,37 +287,62 @@ std::uint64_t Searcher::RelevantFor(const OwnerKey& mask) const {
     return relevant;
 }
 
-// Tricks the leader's side takes at once by cashing the leader's own top cards.
+// Tricks `owner` takes in a suit by cashing its top cards from the top, with the opponents of
+// `owner` following; 0 when the suit's top card is elsewhere. Sets `lowestTop` to the lowest of
+// the top cards it relies on.
+int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
+    const Ranks mine = hand_[owner][suit];
+    Ranks rest = live_[suit];
+    int tops = 0;
+    while (rest != 0) {
+        const int r = HighRank(rest);
+        if ((mine & Bit(r)) == 0) break;
+        ++tops;
+        lowestTop = r;
+        rest ^= Bit(r);
+    }
+    if (tops == 0) return 0;
+    const int lho = (owner + 1) & 3;
+    const int rho = (owner + 3) & 3;
+    const int leftLength = std::popcount(hand_[lho][suit]);
+    const int rightLength = std::popcount(hand_[rho][suit]);
+    // Once the opponents are out of the suit the small cards win too.
+    int won = tops >= std::max(leftLength, rightLength) ? std::popcount(mine) : tops;
+    if (trump_ < 4 && suit != trump_) {
+        if (hand_[lho][trump_] != 0) won = std::min(won, leftLength);
+        if (hand_[rho][trump_] != 0) won = std::min(won, rightLength);
+    }
+    return won;
+}
+
+// Tricks the leader's side takes at once: the leader cashes its own top cards in every suit,
+// or leads a small card to partner's top cards in one suit and partner cashes those.
 int Searcher::QuickTricks(int leader, std::uint64_t& relevant) const {
-    const int lho = (leader + 1) & 3;
-    const int rho = (leader + 3) & 3;
+    const int partner = leader ^ 2;
     int total = 0;
     relevant = 0;
+    int bestPartner = 0;
+    int bestPartnerSuit = 0;
+    int bestPartnerTop = 0;
     for (int suit = 0; suit < 4; ++suit) {
-        const Ranks mine = hand_[leader][suit];
-        if (mine == 0) continue;
-        Ranks rest = live_[suit];
-        int tops = 0;
+        if (hand_[leader][suit] == 0) continue;
         int lowestTop = 0;
-        while (rest != 0) {
-            const int r = HighRank(rest);
-            if ((mine & Bit(r)) == 0) break;
-            ++tops;
-            lowestTop = r;
-            rest ^= Bit(r);
+        const int won = CashableTricks(leader, suit, lowestTop);
+        if (won > 0) {
+            total += won;
+            relevant |= SuitBits(suit, Bit(lowestTop));
+            continue;
         }
-        if (tops == 0) continue;
-        const int leftLength = std::popcount(hand_[lho][suit]);
-        const int rightLength = std::popcount(hand_[rho][suit]);
-        // Once the opponents are out of the suit the small cards win too.
-        int won = tops >= std::max(leftLength, rightLength) ? std::popcount(mine) : tops;
-        if (trump_ < 4 && suit != trump_) {
-            if (hand_[lho][trump_] != 0) won = std::min(won, leftLength);
-            if (hand_[rho][trump_] != 0) won = std::min(won, rightLength);
+        const int viaPartner = CashableTricks(partner, suit, lowestTop);
+        if (viaPartner > bestPartner) {
+            bestPartner = viaPartner;
+            bestPartnerSuit = suit;
+            bestPartnerTop = lowestTop;
         }
-        if (won == 0) continue;
-        total += won;
-        relevant |= SuitBits(suit, Bit(lowestTop));
+    }
+    if (bestPartner > total) {
+        relevant = SuitBits(bestPartnerSuit, Bit(bestPartnerTop));
+        total = bestPartner;
     }
     return std::min(total, tricksLeft_);
 }
@@ -518,7 +543,7 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     const int cut = leaderMax ? need : left - need + 1;
 
     const OwnerKey owners = Owners();
-    const TableBounds bounds = table_.Lookup(lengths_, leader, owners);
+    const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
     if (bounds.Lower >= cut) {
         relevant = RelevantFor(bounds.LowerMask);
         return leaderMax;

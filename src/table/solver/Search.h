@@ -88,6 +88,7 @@ private:
     void CompleteTrick();
     void UncompleteTrick();
 
+    int CashableTricks(int owner, int suit, int& lowestTop) const;
     int QuickTricks(int leader, std::uint64_t& relevant) const;
     int SureLosers(int leader, std::uint64_t& relevant) const;
     OwnerKey Owners() const;

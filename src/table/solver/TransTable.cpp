@@ -30,19 +30,12 @@ void TransTable::Clear() {
 }
 
 std::size_t TransTable::SlotIndex(std::uint64_t lengths, int leader) const {
-    std::uint64_t h = (lengths ^ (static_cast<std::uint64_t>(leader) << 62)) * 0x9E3779B97F4A7C15ULL;
-    h ^= h >> 29;
+    // A full 64-bit mix: lengths of nearby positions differ in few bits.
+    std::uint64_t h = lengths + static_cast<std::uint64_t>(leader) * 0x9E3779B97F4A7C15ULL;
+    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    h = (h ^ (h >> 27)) * 0x94D049BB133111EBULL;
+    h ^= h >> 31;
     return static_cast<std::size_t>(h) & slotMask_;
-}
-
-const TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader) const {
-    std::size_t i = SlotIndex(lengths, leader);
-    for (std::size_t probe = 0; probe < MaxProbe; ++probe, i = (i + 1) & slotMask_) {
-        const Slot& slot = slots_[i];
-        if (slot.Generation != generation_) return nullptr;
-        if (slot.Lengths == lengths && slot.Leader == static_cast<std::uint32_t>(leader)) return &slot;
-    }
-    return nullptr;
 }
 
 TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool create) {
@@ -61,12 +54,13 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool c
     return nullptr;
 }
 
-TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners) const {
+TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
-    const Slot* slot = FindSlot(lengths, leader);
+    Slot* slot = FindSlot(lengths, leader, false);
     if (slot == nullptr) return bounds;
-    for (std::uint32_t e = slot->Head; e != NoEntry; e = entries_[e].Next) {
-        const Entry& entry = entries_[e];
+    std::uint32_t previous = NoEntry;
+    for (std::uint32_t e = slot->Head; e != NoEntry; previous = e, e = entries_[e].Next) {
+        Entry& entry = entries_[e];
         if (!Matches(owners, entry.Mask, entry.Owners)) continue;
         if (entry.Lower > bounds.Lower) {
             bounds.Lower = entry.Lower;
@@ -75,6 +69,14 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
         if (entry.Upper < bounds.Upper) {
             bounds.Upper = entry.Upper;
             bounds.UpperMask = entry.Mask;
+        }
+        if (entry.Lower >= cut || entry.Upper < cut) {
+            if (previous != NoEntry) {
+                entries_[previous].Next = entry.Next;
+                entry.Next = slot->Head;
+                slot->Head = e;
+            }
+            break;
         }
     }
     return bounds;

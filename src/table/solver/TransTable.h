@@ -40,8 +40,11 @@ public:
 
     void Clear();
 
-    // Combines every entry matching the position into the tightest bounds.
-    TableBounds Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners) const;
+    // The bounds of the position as far as they decide whether the side on lead takes `cut`
+    // tricks: stops at the first matching entry that decides it (and moves that entry to the
+    // front of its list, since the next probes of the shape tend to want it again), else
+    // combines every matching entry.
+    TableBounds Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut);
 
     // Records lower <= value <= upper for every position of this shape whose owners agree with
     // `owners` under `mask`.
@@ -68,7 +71,6 @@ private:
 
     std::size_t SlotIndex(std::uint64_t lengths, int leader) const;
     Slot* FindSlot(std::uint64_t lengths, int leader, bool create);
-    const Slot* FindSlot(std::uint64_t lengths, int leader) const;
 
     std::vector<Slot> slots_;
     std::vector<Entry> entries_;
