@@ -140,9 +140,10 @@ constexpr Deck OrderedDeck() {
     return d;
 }
 
-void Shuffle(Deck& deck, RandomGenerator& gen) {
-    deck = OrderedDeck();
-    for (std::uint32_t i = 52; i >= 2; --i) {
+// Swaps for 1-based positions from `from` down to `to`. After the step for position i, every
+// position from i up is final.
+void ShuffleSteps(Deck& deck, RandomGenerator& gen, std::uint32_t from, std::uint32_t to) {
+    for (std::uint32_t i = from; i >= to; --i) {
         const std::uint32_t j = gen.Random(i) + 1;
         std::swap(deck[i - 1], deck[j - 1]);
     }
@@ -177,26 +178,36 @@ bool SeatPasses(const SeatTest& t, const std::array<Holding, 4>& hand) {
 
 struct CompiledPattern {
     std::array<SeatTest, 4> seats{};
-    bool any = false;
+    // The lowest deck position the test reads: the shuffle can stop there, since later swaps
+    // never move a card at or above it.
+    std::uint32_t lowestTestedPosition = 53;
 };
 
 CompiledPattern Compile(const PracticePattern& pattern, std::vector<std::string>& messages) {
     CompiledPattern c;
     for (TSeat s = 0; s < 4; ++s) {
         c.seats[s] = CompileSeat(pattern.Seats[s], s, messages);
-        c.any = c.any || c.seats[s].constrained;
+        if (c.seats[s].constrained && c.lowestTestedPosition == 53) {
+            c.lowestTestedPosition = std::max<std::uint32_t>(2, s * CardsPerHand + 1U);
+        }
     }
     return c;
 }
 
 // Shuffles once and tests the constrained seats, North first, stopping at the first failure.
+// The swaps below the tested positions are made only for a deal that passes; for one that fails
+// the generator jumps over their draws, so the sequence of deals is the same either way.
 bool ShuffleAndTest(Deck& deck, RandomGenerator& gen, const CompiledPattern& pattern) {
-    Shuffle(deck, gen);
+    deck = OrderedDeck();
+    const std::uint32_t stop = std::min<std::uint32_t>(pattern.lowestTestedPosition, 52);
+    ShuffleSteps(deck, gen, 52, stop);
     for (TSeat s = 0; s < 4; ++s) {
         if (pattern.seats[s].constrained && !SeatPasses(pattern.seats[s], BuildHand(deck, s))) {
+            gen.Skip(static_cast<int>(stop) - 2);
             return false;
         }
     }
+    ShuffleSteps(deck, gen, stop - 1, 2);
     return true;
 }
 
@@ -250,7 +261,8 @@ DealOutcome Deal(DealingState& state, const DealRequest& request) {
         if (!mixedIn) pattern = Compile(*request.Practice, out.Messages);
     }
     Deck deck{};
-    for (int attempt = 0; attempt < MaxShuffles; ++attempt) {
+    while (out.Shuffles < MaxShuffles) {
+        ++out.Shuffles;
         if (ShuffleAndTest(deck, gen, pattern)) {
             for (TSeat s = 0; s < 4; ++s) board.Holdings[s] = BuildHand(deck, s);
             out.Ok = true;

@@ -43,6 +43,7 @@ struct DealOutcome {
     bool Ok = false;
     DealtBoard Board;
     std::vector<std::string> Messages;  // malformed control or quality codes, each once
+    int Shuffles = 0;                    // shuffles made, the accepted one included
 };
 
 // Vulnerability of a board under the duplicate cycle (board 1 none, 2 N-S, 3 E-W, 4 both, ...).

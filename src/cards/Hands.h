@@ -36,6 +36,17 @@ public:
     bool FaceUp = false;
     CardCode TrickCard = NoCard;  // this seat's card in the current trick
 
+    // Figures the bidder judges the hand by, written by the hand evaluation (and the
+    // partnership evaluation for SupportPts and LosingTrickAdjust).
+    int HCP = 0;                     // high-card points, with the QJT bonus
+    int LengthPts = 0;               // after the no-honour deduction and the weak-hand cap
+    int SupportPts = 0;              // replaces LengthPts once a fit is known
+    int ShapeCode = 0;               // lengths longest first as one number: 5332, 13000
+    bool Balanced = false;
+    double LosingTricks = 0;
+    double LosingTrickAdjust = 0;    // bidding-time correction, 0 when the auction starts
+    double HandQuickTricks = 0;
+
     void Clear();
     // Holding = DealtHolding = the given sets, then the lengths are recomputed.
     void SetHoldings(const std::array<Holding, 4>& holdings);

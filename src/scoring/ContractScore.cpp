@@ -5,6 +5,7 @@
 namespace corvane {
 
 namespace {
+// Index 0 not vulnerable, 1 vulnerable.
 constexpr int TrickValue[5] = {20, 20, 30, 30, 30};
 constexpr int NotrumpFirstTrickExtra = 10;
 constexpr int DoubledOvertrick[2] = {100, 200};
@@ -13,42 +14,56 @@ constexpr int SmallSlamBonus[2] = {500, 750};
 constexpr int GrandSlamBonus[2] = {1000, 1500};
 constexpr int GameBonus[2] = {300, 500};
 constexpr int PartScoreBonus = 50;
-constexpr int GameTrickScore = 100;
 constexpr int UndoubledUndertrick[2] = {50, 100};
+constexpr int TricksInDeal = 13;
+constexpr int Book = 6;
 }  // namespace
 
-int ContractScore(CallCode contract, int doubling, TSeat declarer, int tricks, bool vulnerable,
-                  ScoringMode mode) {
-    if (!IsBid(contract)) return 0;
+ScoreBreakdown ScoreContract(CallCode contract, int doubling, int tricks, bool vulnerable,
+                             ScoringMode mode) {
+    ScoreBreakdown result;
+    if (!IsBid(contract)) return result;
+    // A hand file can hold anything; out-of-range values must not reach the arithmetic.
+    tricks = std::clamp(tricks, 0, TricksInDeal);
+    doubling = std::clamp(doubling, 0, 2);
     const int level = LevelOf(contract);
     const Strain strain = StrainOf(contract);
-    const int over = tricks - 6 - level;
     const int vul = vulnerable ? 1 : 0;
-    int score = 0;
-    if (over >= 0) {
-        int trickScore = level * TrickValue[strain] + (strain == NoTrump ? NotrumpFirstTrickExtra : 0);
-        int overtricks = over * TrickValue[strain];
+    result.Level = level;
+    result.Trumps = strain;
+    result.Over = tricks - Book - level;
+    if (result.Over >= 0) {
+        int trickScore =
+            level * TrickValue[strain] + (strain == NoTrump ? NotrumpFirstTrickExtra : 0);
+        int overtricks = result.Over * TrickValue[strain];
         if (doubling > 0) {
             trickScore *= 2 * doubling;
-            overtricks = (over * DoubledOvertrick[vul] + InsultPerStep) * doubling;
+            overtricks = (result.Over * DoubledOvertrick[vul] + InsultPerStep) * doubling;
         }
         int bonus = overtricks;
         if (level == 6) bonus += SmallSlamBonus[vul];
         if (level == 7) bonus += GrandSlamBonus[vul];
-        if (mode != RubberScoring) bonus += trickScore >= GameTrickScore ? GameBonus[vul] : PartScoreBonus;
-        score = trickScore + bonus;
+        if (mode != RubberScoring)
+            bonus += trickScore >= GameTrickScore ? GameBonus[vul] : PartScoreBonus;
+        result.TrickScore = trickScore;
+        result.Bonus = bonus;
     } else {
-        const int u = -over;
-        int penalty = 0;
+        const int u = -result.Over;
         if (doubling == 0) {
-            penalty = u * UndoubledUndertrick[vul];
+            result.Penalty = u * UndoubledUndertrick[vul];
         } else if (vulnerable) {
-            penalty = (200 * u + 100 * std::max(u - 1, 0)) * doubling;
+            result.Penalty = (200 * u + 100 * std::max(u - 1, 0)) * doubling;
         } else {
-            penalty = (100 * u + 100 * std::max(u - 1, 0) + 100 * std::max(u - 3, 0)) * doubling;
+            result.Penalty =
+                (100 * u + 100 * std::max(u - 1, 0) + 100 * std::max(u - 3, 0)) * doubling;
         }
-        score = -penalty;
     }
+    return result;
+}
+
+int ContractScore(CallCode contract, int doubling, TSeat declarer, int tricks, bool vulnerable,
+                  ScoringMode mode) {
+    const int score = ScoreContract(contract, doubling, tricks, vulnerable, mode).DeclarerScore();
     return Side(declarer) == 2 ? -score : score;
 }
 

@@ -168,3 +168,34 @@ TEST(PracticeDealTest, QualityAndControlCodes) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(RandomGeneratorTest, SkipEqualsDrawingAndDrawsStayInRange) {
+    for (int k = 0; k <= RandomGenerator::MaxSkip; k += 7) {
+        RandomGenerator drawn(-987), skipped(-987);
+        for (int i = 0; i < k; ++i) EXPECT_LT(drawn.Random(52), 52U);
+        skipped.Skip(k);
+        EXPECT_EQ(drawn.RandomSeed(), skipped.RandomSeed()) << k;
+    }
+}
+
+// The number of shuffles the practice dealer needs for a fixed workload is a signature of the
+// generator, the shuffle and the test together; `corvane-cli bench` prints the same count.
+TEST(PracticeDealTest, ShuffleCountSignature) {
+    PracticePattern pattern;
+    pattern.Seats[South].MinHCP = 15;
+    pattern.Seats[South].MaxHCP = 17;
+    pattern.Seats[South].Balanced = 1;
+    DealingState state;
+    state.Generator.SetSeed(1);
+    long long shuffles = 0;
+    for (int board = 1; board <= 1000; ++board) {
+        shuffles += Deal(state, DealRequest{board, false, VulNone, &pattern}).Shuffles;
+    }
+    EXPECT_EQ(shuffles, 19823);
+}
+
+}  // namespace
+}  // namespace corvane
