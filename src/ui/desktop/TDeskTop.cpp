@@ -552,6 +552,8 @@ void TDeskTop::ShowPanel(Panel panel, bool shown) {
         }
         widget->setVisible(shown);
         if (shown) widget->raise();
+        // Keys go to the table once the dealer options are put away.
+        if (panel == Panel::DealerOptions && !shown) cloth_->setFocus();
         LayoutTable();
     });
 }
