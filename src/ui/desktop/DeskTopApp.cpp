@@ -1,6 +1,8 @@
 #include "ui/desktop/DeskTopApp.h"
 
 #include "cards/Dealer.h"
+#include "convention/CardFile.h"
+#include "convention/CardVocabulary.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "table/MemoryHandFile.h"
@@ -64,11 +66,16 @@ void PlayToMidTrick(TDeskTop& desk) {
     }
 }
 
-int TakeScreenshot(TDeskTop& desk, const QString& file) {
-    // Nobody is there to answer: every question gets its first answer, the seed dialog the seed.
-    SetMessageResponder([](const QString&, QMessageBox::StandardButtons buttons) {
+// Nobody is there to answer during the screenshot run: questions get "No", notes are passed over
+// (and printed, so they are not lost).
+void AnswerForThePerson() {
+    SetMessageResponder([](const QString& text, QMessageBox::StandardButtons buttons) {
+        std::fprintf(stderr, "corvane: %s\n", qPrintable(text));
         return buttons & QMessageBox::Yes ? QMessageBox::No : QMessageBox::Ok;
     });
+}
+
+int TakeScreenshot(TDeskTop& desk, const QString& file) {
     desk.SetFormResponder([](Form form, std::int32_t) -> std::optional<FormResult> {
         if (form == Form::SeedDialog) return FormResult{true, ScreenshotSeed};
         return FormResult{};
@@ -80,6 +87,19 @@ int TakeScreenshot(TDeskTop& desk, const QString& file) {
         return 1;
     }
     return 0;
+}
+
+// Loads both sides' convention cards, showing what the loader has to say. False when the
+// default card is missing too, after its message: the program cannot bid without it.
+bool LoadConventionCards(ConventionCards& cards, const std::string& folder) {
+    for (int side = 1; side <= 2; ++side) {
+        // Until a player's options name the cards, both sides play the default card.
+        if (cards.State(side).CardFileName.empty()) cards.State(side).CardFileName = std::string(DefaultCardFile);
+        const CardLoadResult loaded = LoadCard(cards, side, folder);
+        for (const std::string& message : loaded.Messages) ShowMessage(nullptr, FromCore(message));
+        if (loaded.Fatal) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -124,8 +144,20 @@ int RunDeskTop(int argc, char** argv) {
 
     TDeskTop desk(services);
     desk.show();
-    if (parser.isSet(screenshot)) return TakeScreenshot(desk, parser.value(screenshot));
-    QTimer::singleShot(0, &desk, [&desk] { desk.StartTable(); });
+    ConventionCards cards;
+    if (parser.isSet(screenshot)) {
+        AnswerForThePerson();
+        if (!LoadConventionCards(cards, folder)) return 1;
+        return TakeScreenshot(desk, parser.value(screenshot));
+    }
+    // Once the window is up: the cards, then the dealer options from which play starts.
+    QTimer::singleShot(0, &desk, [&desk, &cards, &folder] {
+        if (!LoadConventionCards(cards, folder)) {
+            QApplication::exit(1);
+            return;
+        }
+        desk.StartTable();
+    });
     return QApplication::exec();
 }
 

@@ -552,6 +552,8 @@ void TDeskTop::ShowPanel(Panel panel, bool shown) {
         }
         widget->setVisible(shown);
         if (shown) widget->raise();
+        // Keys go to the table once the dealer options are put away.
+        if (panel == Panel::DealerOptions && !shown) cloth_->setFocus();
         LayoutTable();
     });
 }
@@ -624,6 +626,12 @@ void TDeskTop::SetCaption(Caption caption, const std::string& text) {
 
 void TDeskTop::SetSeatName(TSeat seat, const std::string& name) {
     OnGui([=, this] {
+        // Vulnerable seats wear red, as on a duplicate board.
+        const bool vulnerable = SeatVulnerable(controller_->Board().Vul, seat);
+        seatNames_[seat]->setStyleSheet(
+            QStringLiteral("QLabel { color: white; font-weight: bold; border-radius: 4px; padding: 1px 8px;"
+                           " background: %1; }")
+                .arg(vulnerable ? QStringLiteral("rgba(190,20,30,210)") : QStringLiteral("rgba(0,0,0,70)")));
         seatNames_[seat]->setText(FromCore(name));
         seatNames_[seat]->adjustSize();
         LayoutTable();
