@@ -1,6 +1,7 @@
 #include "files/BridgeINI.h"
 
 #include "bidding/CallText.h"
+#include "files/DealFile.h"
 #include "files/HandFields.h"
 #include "files/HandFileConversion.h"
 #include "files/IniCollation.h"
@@ -140,7 +141,7 @@ void TBridgeINI::Open(const std::string& path) {
         const DealFileFormat format = fileType_ == "PBN"   ? DealFileFormat::Pbn
                                       : fileType_ == "LIN" ? DealFileFormat::Lin
                                                            : DealFileFormat::Cbf;
-        HandFileConversion converted = ConvertToHandFile(format, source.string(), SplitIniText(text));
+        HandFileConversion converted = ConvertToHandFile(format, source.string(), SplitTextLines(text));
         openMessages_.insert(openMessages_.end(), converted.Messages.begin(), converted.Messages.end());
         if (converted.Readable && trashOldConversion()) {
             LoadLines(converted.Lines);
