@@ -2,6 +2,7 @@
 
 #include "bidding/Call.h"
 #include "bidding/CallText.h"
+#include "files/DealFileAuction.h"
 #include "cards/Cards.h"
 #include "scoring/ContractScore.h"
 
@@ -42,31 +43,6 @@ struct Contract {
     TSeat declarer = South;
     std::optional<int> tricks;  // from the result list
 };
-
-bool IsBidText(std::string_view call) { return IsBid(CallFromText(call)); }
-CallCode BidFromText(std::string_view call) { return CallFromText(call); }
-
-Contract ContractFromAuction(const std::vector<std::string>& calls, TSeat dealer) {
-    Contract contract;
-    int last = -1;
-    for (size_t k = 0; k < calls.size(); ++k) {
-        if (IsBidText(calls[k])) last = static_cast<int>(k);
-    }
-    contract.known = true;
-    if (last < 0) return contract;  // passed out
-    contract.bid = BidFromText(calls[static_cast<size_t>(last)]);
-    for (int k = last; k >= 0; k -= 2) {
-        const auto& call = calls[static_cast<size_t>(k)];
-        if (IsBidText(call) && StrainOf(BidFromText(call)) == StrainOf(contract.bid))
-            contract.declarer = static_cast<TSeat>((dealer + k) & 3);
-    }
-    for (size_t k = static_cast<size_t>(last) + 1; k < calls.size(); ++k) {
-        const std::string call = calls[k].substr(0, calls[k].find('('));
-        if (call == "X") contract.doubling = 1;
-        if (call == "XX" && contract.doubling == 1) contract.doubling = 2;
-    }
-    return contract;
-}
 
 // "4SNX-1", "3NS=", "2HE+2", "P".
 Contract ContractFromResult(std::string_view entry) {
@@ -445,9 +421,11 @@ private:
 
         Contract contract;
         if (calls.size() >= 4) {
-            std::vector<std::string> bare;
-            for (const auto& call : calls) bare.push_back(call.substr(0, call.find('(')));
-            contract = ContractFromAuction(bare, dealer_);
+            const AuctionContract reached = ContractOfCalls(calls, dealer_);
+            contract.known = true;
+            contract.bid = reached.bid;
+            contract.doubling = reached.doubling;
+            contract.declarer = reached.declarer == NoSeat ? South : reached.declarer;
         } else if (const auto* entry = BoardEntry(results_, closed)) {
             contract = ContractFromResult(*entry);
         }

@@ -2,6 +2,7 @@
 
 #include "bidding/CallText.h"
 #include "cards/Cards.h"
+#include "files/DealFileAuction.h"
 #include "files/DealFileSections.h"
 #include "files/HandFields.h"
 #include "files/HandFileKeys.h"
@@ -144,7 +145,13 @@ std::string DealText(const std::string& stored, std::string_view dealerText) {
 void WriteGame(std::string& out, int board, const Values& deal, const Values& result,
                std::string_view section, int resultCount) {
     const std::string_view suffix = SectionSuffix(section);
-    const TSeat declarer = DeclarerOf(Get(result, "Declarer"));
+    TSeat declarer = DeclarerOf(Get(result, "Declarer"));
+    if (declarer == NoSeat) {
+        // An unfinished table may record calls and cards without a declarer: the auction names
+        // him, so the cards are not lost.
+        const TSeat dealer = DeclarerOf(Get(deal, "Dealer"));
+        if (dealer != NoSeat) declarer = ContractOfCalls(CommaTextTokens(Get(result, "Auction")), dealer).declarer;
+    }
     for (int t = 0; t < tag::End; ++t) {
         const std::string_view name = PbnTags[static_cast<size_t>(t)];
         std::string value = Get(IsResultLevelTag(t) ? result : deal, name);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -54,6 +55,8 @@ inline std::vector<std::string> FileLines(const std::filesystem::path& path) {
 
 }  // namespace corvane::test
 
-#define CORVANE_SKIP_WITHOUT_CORPUS(files, sub)                                                  \
-    if ((files).empty()) GTEST_SKIP() << "no deal files in " << corvane::test::TestDataFolder(sub) \
-                                      << " (shared test data not present)"
+#define CORVANE_SKIP_WITHOUT_CORPUS(files, sub)                                                   \
+    if ((files).empty()) {                                                                        \
+        GTEST_SKIP() << "no deal files in " << corvane::test::TestDataFolder(sub)                 \
+                     << " (shared test data not present)";                                        \
+    }
