@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -12,21 +11,18 @@
 
 namespace {
 
+std::string ReadAll(const std::string& path);
+
 struct ConvertRun {
     int exitCode = -1;
     std::string out;
 };
 
+// Runs the command with its standard output and error in files of the folder.
 ConvertRun Convert(const std::string& arguments, const std::string& errorFile) {
-    const std::string command = std::string(CORVANE_CLI) + " convert " + arguments + " 2>" + errorFile;
-    ConvertRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) run.out += buffer.data();
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    const std::string outFile = errorFile + ".out";
+    const int status = std::system((std::string(CORVANE_CLI) + " convert " + arguments + " >" + outFile + " 2>" + errorFile).c_str());
+    return ConvertRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(outFile)};
 }
 
 std::string ReadAll(const std::string& path) {
