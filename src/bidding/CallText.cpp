@@ -32,6 +32,26 @@ std::string BidText(CallCode code, std::string_view between) {
     return text;
 }
 
+// The written forms of the calls that are not bids.
+struct CallForms {
+    std::string_view Plain;
+    std::string_view Display;
+    std::string_view Short;
+};
+constexpr CallForms SpecialCallForms[] = {// indexed by code: redouble, double, pass
+                                          {"XX", "RDbl", "XX"},
+                                          {"X", "Dbl", "X"},
+                                          {"Pass", "Pass", "P"}};
+constexpr CallForms NoCallForms{"????", NoCallDisplayText, "??"};
+constexpr CallForms UnknownCallForms{"????", "????", "??"};
+
+std::string WrittenForm(CallCode code, std::string_view CallForms::*form,
+                        std::string_view bidSeparator) {
+    if (code <= Pass) return std::string(SpecialCallForms[code].*form);
+    if (IsBid(code)) return BidText(code, bidSeparator);
+    return std::string((code == NoCall ? NoCallForms : UnknownCallForms).*form);
+}
+
 std::string_view DoublingSuffix(int doubled) {
     return doubled == 2 ? "XX" : doubled == 1 ? "X" : "";
 }
@@ -63,33 +83,13 @@ CallCode CallFromText(std::string_view text) {
     return BidCode(level < 1 ? 1 : level, *strain);
 }
 
-std::string CallText(CallCode code) {
-    switch (code) {
-    case Redouble: return "XX";
-    case Double: return "X";
-    case Pass: return "Pass";
-    default: return IsBid(code) ? BidText(code, "") : "????";
-    }
-}
+std::string CallText(CallCode code) { return WrittenForm(code, &CallForms::Plain, ""); }
 
 std::string CallDisplayText(CallCode code) {
-    switch (code) {
-    case Redouble: return "RDbl";
-    case Double: return "Dbl";
-    case Pass: return "Pass";
-    case NoCall: return std::string(NoCallDisplayText);
-    default: return IsBid(code) ? BidText(code, "~") : "????";
-    }
+    return WrittenForm(code, &CallForms::Display, "~");
 }
 
-std::string CallShortText(CallCode code) {
-    switch (code) {
-    case Redouble: return "XX";
-    case Double: return "X";
-    case Pass: return "P";
-    default: return IsBid(code) ? BidText(code, "") : "??";
-    }
-}
+std::string CallShortText(CallCode code) { return WrittenForm(code, &CallForms::Short, ""); }
 
 std::string ContractText(CallCode contract, int doubled) {
     return CallText(contract) + std::string(DoublingSuffix(doubled));

@@ -20,6 +20,7 @@ struct SeatPattern {
 
     // Points 0-37, not balanced, no control code, every suit 0-13 with no quality code.
     bool IsTrivial() const;
+    bool operator==(const SeatPattern&) const = default;
 };
 
 struct PracticePattern {
@@ -28,6 +29,7 @@ struct PracticePattern {
     int MixDeals = 0;       // 1: about half the deals are not constrained
     int PatternIndex = -1;
     std::string Name;       // the chosen named pattern, empty when none
+    bool operator==(const PracticePattern&) const = default;
 };
 
 }  // namespace corvane

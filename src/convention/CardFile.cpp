@@ -1,9 +1,8 @@
 #include "convention/CardFile.h"
 
 #include "convention/CardVocabulary.h"
+#include "platform/FileIo.h"
 
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace corvane {
@@ -28,38 +27,15 @@ bool FileExists(const std::filesystem::path& file) {
 }  // namespace
 
 std::optional<ConventionCard> ReadCardFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return ConventionCard::FromText(text.str());
+    std::string text, error;
+    if (platform::ReadWholeFile(file.string(), text, error) != platform::ReadOutcome::Read) {
+        return std::nullopt;
+    }
+    return ConventionCard::FromText(text);
 }
 
 std::string SaveCard(const ConventionCard& card, const std::filesystem::path& file) {
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "Cannot write " + temporary.string();
-        const std::string text = card.ToText();
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return "Cannot write " + temporary.string();
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, file, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return "Cannot replace " + file.string() + ": " + ec.message();
-    }
-    return {};
+    return platform::WriteFileAtomically(file.string(), card.ToText());
 }
 
 bool UpgradeCard(ConventionCard& card) {

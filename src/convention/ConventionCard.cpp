@@ -1,36 +1,16 @@
 #include "convention/ConventionCard.h"
 
+#include "files/IniCollation.h"
+
 #include <algorithm>
 
 namespace corvane {
 
 namespace {
 
-// Sort weight of one byte: symbols, then digits, then letters (either case), then bytes above
-// ASCII; within a class the upper-cased byte.
-int KeyWeight(char c) {
-    auto u = static_cast<unsigned char>(c);
-    if (u >= 'a' && u <= 'z') u = static_cast<unsigned char>(u - 'a' + 'A');
-    int group = 0;
-    if (u >= '0' && u <= '9') group = 1;
-    else if (u >= 'A' && u <= 'Z') group = 2;
-    else if (u >= 0x80) group = 3;
-    return group * 256 + u;
-}
-
-int CompareKeys(std::string_view a, std::string_view b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const int d = KeyWeight(a[i]) - KeyWeight(b[i]);
-        if (d != 0) return d;
-    }
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
+bool KeyLess(std::string_view a, std::string_view b) { return CompareNames(a, b) < 0; }
 
 }  // namespace
-
-bool CardKeyLess(std::string_view a, std::string_view b) { return CompareKeys(a, b) < 0; }
-bool CardKeyEquals(std::string_view a, std::string_view b) { return CompareKeys(a, b) == 0; }
 
 ConventionCard ConventionCard::FromText(std::string_view text) {
     ConventionCard card;
@@ -49,7 +29,7 @@ ConventionCard ConventionCard::FromText(std::string_view text) {
         }
     }
     std::stable_sort(card.lines_.begin(), card.lines_.end(),
-                     [](const CardLine& a, const CardLine& b) { return CardKeyLess(a.Key, b.Key); });
+                     [](const CardLine& a, const CardLine& b) { return KeyLess(a.Key, b.Key); });
     return card;
 }
 
@@ -64,19 +44,19 @@ std::string ConventionCard::ToText() const {
 
 std::vector<CardLine>::const_iterator ConventionCard::LowerBound(std::string_view key) const {
     return std::lower_bound(lines_.begin(), lines_.end(), key,
-                            [](const CardLine& line, std::string_view k) { return CardKeyLess(line.Key, k); });
+                            [](const CardLine& line, std::string_view k) { return KeyLess(line.Key, k); });
 }
 
 const std::string& ConventionCard::Value(std::string_view key) const {
     static const std::string empty;
     const auto it = LowerBound(key);
-    return it != lines_.end() && CardKeyEquals(it->Key, key) ? it->Value : empty;
+    return it != lines_.end() && SameName(it->Key, key) ? it->Value : empty;
 }
 
 void ConventionCard::Set(std::string_view key, std::string_view value) {
     const auto first = lines_.begin() + (LowerBound(key) - lines_.cbegin());
     auto last = first;
-    while (last != lines_.end() && CardKeyEquals(last->Key, key)) ++last;
+    while (last != lines_.end() && SameName(last->Key, key)) ++last;
     if (value.empty()) {
         lines_.erase(first, last);
     } else if (first != last) {

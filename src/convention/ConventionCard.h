@@ -1,4 +1,5 @@
-// One convention card: a list of KEY=VALUE settings kept in key order. Keys are looked up ignoring
+// One convention card: a list of KEY=VALUE settings kept in key order (the order of the INI
+// files: case ignored, symbols before digits before letters). Keys are looked up ignoring
 // case, values compared exactly; an absent key reads as the empty value and setting the empty
 // value removes the line. Lines without "=" are kept as they are and written back unchanged.
 #pragma once
@@ -15,11 +16,8 @@ struct CardLine {
     bool HasEquals = true;
 
     std::string Text() const { return HasEquals ? Key + "=" + Value : Key; }
+    bool operator==(const CardLine&) const = default;
 };
-
-// Key order: case ignored, symbols before digits before letters.
-bool CardKeyLess(std::string_view a, std::string_view b);
-bool CardKeyEquals(std::string_view a, std::string_view b);
 
 class ConventionCard {
 public:

@@ -1,5 +1,6 @@
 #include "convention/ConventionCards.h"
 
+#include "bidding/CallText.h"
 #include "convention/CardVocabulary.h"
 
 #include <algorithm>
@@ -25,42 +26,11 @@ std::string WithoutFiller(std::string_view text) {
     return s;
 }
 
-Strain StrainFromCallChar(char c) {
-    switch (static_cast<unsigned char>(c)) {
-    case 'C': case 'c': case 0xC0: return Clubs;
-    case 'D': case 'd': case 0xC1: return Diamonds;
-    case 'H': case 'h': case 0xC2: return Hearts;
-    case 'S': case 's': case 0xC3: return Spades;
-    case 'N': case 'n': case 0xC8: return NoTrump;
-    default: return StrainCount;
-    }
-}
-
 }  // namespace
 
 int ReadBound(std::string_view text) {
     int value = 0;
     return ParseInt(WithoutFiller(text), value) ? value : -1;
-}
-
-CallCode ReadCallText(std::string_view text) {
-    std::string s(text);
-    if (const size_t tilde = s.find('~'); tilde != std::string::npos) s.erase(tilde, 1);
-    if (const size_t open = s.find('('); open != std::string::npos && open > 0) s.resize(open);
-    if (!s.empty() && s.front() == '(') {
-        if (s.size() < 2 || s.back() != ')') return NoCall;
-        s = s.substr(1, s.size() - 2);
-    }
-    if (s.empty() || s.front() == 'P' || s == "aP") return Pass;
-    if (s.front() == 'D' || s == "X" || s == "XD" || s == "DX") return Double;
-    if (s == "XX" || s.front() == 'R' || s == "eR") return Redouble;
-    if (s.size() < 2) return NoCall;
-    const Strain strain = StrainFromCallChar(s[1]);
-    if (strain == StrainCount) return NoCall;
-    const char first = s[0];
-    const int level = first >= '0' && first <= '9' ? first - '0' : 1;
-    const int index = std::clamp(level - 1, 0, 7);
-    return static_cast<CallCode>(FirstBid + strain + 5 * index);
 }
 
 bool OpenerInFirstOrSecondSeat(std::span<const CallCode> calls) {
@@ -172,7 +142,7 @@ int ConventionCards::CardHigh(std::string_view code) {
 bool ConventionCards::CardCallAtLeast(std::string_view key, CallCode highestBid) const {
     const std::string& text = Value(key);
     if (text.empty() || text.front() == BoundFiller) return false;
-    const CallCode call = ReadCallText(text);
+    const CallCode call = CallFromText(text);
     if (call < FirstBid || call > BidCode(7, Hearts)) return false;
     return call >= highestBid;
 }
@@ -180,7 +150,7 @@ bool ConventionCards::CardCallAtLeast(std::string_view key, CallCode highestBid)
 CallCode ConventionCards::CardCall(std::string_view key) const {
     const std::string& text = Value(key);
     if (text.empty()) return Pass;
-    const CallCode call = ReadCallText(text);
+    const CallCode call = CallFromText(text);
     return call >= NoCall ? BidCode(3, Spades) : call;
 }
 

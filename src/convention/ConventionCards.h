@@ -138,7 +138,5 @@ private:
 
 // A bound with the "_" filler removed: the number, or -1 when empty or not a number.
 int ReadBound(std::string_view text);
-// Reads a call as the bidding box and files write it; 38 for unreadable text.
-CallCode ReadCallText(std::string_view text);
 
 }  // namespace corvane

@@ -1,9 +1,8 @@
 #include "files/BridgeINI.h"
 
 #include "bidding/CallText.h"
-#include "files/DealFile.h"
 #include "files/HandFields.h"
-#include "files/HandFileConversion.h"
+#include "files/DealFile.h"
 #include "files/IniCollation.h"
 #include "platform/FileIo.h"
 #include "platform/Trash.h"
@@ -93,64 +92,40 @@ std::string PlayEntry(CardCode card) {
 TBridgeINI::TBridgeINI(const std::string& path) : TBiggerINIFile(std::string(), true) { Open(path); }
 
 void TBridgeINI::Open(const std::string& path) {
-    const fs::path source(path);
-    std::string extension = source.extension().string();
+    std::string extension = fs::path(path).extension().string();
     if (!extension.empty()) extension.erase(0, 1);
     fileType_ = Upper(extension);
-    fs::path ini = source;
-    ini.replace_extension(".ini");
-    SetPath(ini.string());
 
-    auto readInto = [this](const std::string& file, std::string& text) {
-        std::string error;
-        const auto outcome = platform::ReadWholeFile(file, text, error);
-        if (outcome == platform::ReadOutcome::Failed) {
-            SetOpenError(error);
-            openMessages_.push_back(error);
-        }
-        return outcome == platform::ReadOutcome::Read;
-    };
-    auto trashOldConversion = [&] {
-        std::error_code ec;
-        if (ini == source || !fs::exists(ini, ec)) return true;
-        const std::string error = platform::MoveToTrash(ini.string());
+    OpenedDealFile opened = OpenDealFile(path);
+    SetPath(opened.iniPath);
+    openMessages_ = std::move(opened.messages);
+    if (!opened.error.empty()) {
+        SetOpenError(opened.error);
+        openMessages_.push_back(opened.error);
+    }
+
+    // Text that comes from another name is saved over the ".ini" beside it: that file goes to
+    // the trash first (conversions have seen to it already), and when it cannot, or when there
+    // is nothing to read, the ".ini" itself is opened so it is never overwritten.
+    std::error_code ec;
+    const bool otherName = fs::path(opened.iniPath) != fs::path(path);
+    const bool sourceRead = fs::exists(path, ec) && opened.error.empty();
+    bool keepIni = otherName && !sourceRead;
+    if (otherName && sourceRead && opened.kind != DealFileKind::Pbn && opened.kind != DealFileKind::Lin &&
+        opened.kind != DealFileKind::Cbf && fs::exists(opened.iniPath, ec)) {
+        const std::string error = platform::MoveToTrash(opened.iniPath);
         if (!error.empty()) openMessages_.push_back(error);
-        return error.empty();
-    };
-
-    std::string text;
-    const bool convertible = fileType_ == "PBN" || fileType_ == "LIN" || fileType_ == "CBF";
-    if (!convertible) {
-        if (fileType_ != "INI" && fileType_ != "TXT") openMessages_.emplace_back(WrongExtensionMessage);
-        // Text read from another name replaces the ".ini" beside it: keep that one in the trash.
-        const bool fromOtherFile = ini != source;
-        if (readInto(source.string(), text) && fromOtherFile && !trashOldConversion()) {
-            text.clear();
-            readInto(ini.string(), text);
-            LoadText(text);
-        } else {
-            LoadText(text);
-            if (fromOtherFile) SetModified(true);
-        }
-    } else if (!readInto(source.string(), text)) {
-        // Nothing to convert: keep whatever the ".ini" holds.
-        std::string existing;
-        readInto(ini.string(), existing);
-        LoadText(existing);
+        keepIni = !error.empty();
+    }
+    if (keepIni) {
+        std::string text;
+        std::string error;
+        if (platform::ReadWholeFile(opened.iniPath, text, error) == platform::ReadOutcome::Failed)
+            SetOpenError(error);
+        LoadText(text);
     } else {
-        const DealFileFormat format = fileType_ == "PBN"   ? DealFileFormat::Pbn
-                                      : fileType_ == "LIN" ? DealFileFormat::Lin
-                                                           : DealFileFormat::Cbf;
-        HandFileConversion converted = ConvertToHandFile(format, source.string(), SplitTextLines(text));
-        openMessages_.insert(openMessages_.end(), converted.Messages.begin(), converted.Messages.end());
-        if (converted.Readable && trashOldConversion()) {
-            LoadLines(converted.Lines);
-            SetModified(true);
-        } else {
-            std::string existing;
-            readInto(ini.string(), existing);
-            LoadText(existing);
-        }
+        LoadLines(opened.lines);
+        if (otherName && sourceRead) SetModified(true);
     }
 
     const auto& sections = Sections();

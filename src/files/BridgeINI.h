@@ -17,9 +17,6 @@ namespace corvane {
 // Loaded values are cut to this length.
 inline constexpr std::size_t MaxSlotValue = 250;
 
-inline constexpr std::string_view WrongExtensionMessage =
-    "Only .INI, .PBN, .CBF and .LIN files can be read.";
-
 // The par of a board, as stored with it.
 struct OptimumData {
     CallCode Contract = Pass;

@@ -33,7 +33,8 @@ ScoreBreakdown ScoreContract(CallCode contract, int doubling, int tricks, bool v
     result.Trumps = strain;
     result.Over = tricks - Book - level;
     if (result.Over >= 0) {
-        int trickScore = level * TrickValue[strain] + (strain == NoTrump ? NotrumpFirstTrickExtra : 0);
+        int trickScore =
+            level * TrickValue[strain] + (strain == NoTrump ? NotrumpFirstTrickExtra : 0);
         int overtricks = result.Over * TrickValue[strain];
         if (doubling > 0) {
             trickScore *= 2 * doubling;
@@ -42,7 +43,8 @@ ScoreBreakdown ScoreContract(CallCode contract, int doubling, int tricks, bool v
         int bonus = overtricks;
         if (level == 6) bonus += SmallSlamBonus[vul];
         if (level == 7) bonus += GrandSlamBonus[vul];
-        if (mode != RubberScoring) bonus += trickScore >= GameTrickScore ? GameBonus[vul] : PartScoreBonus;
+        if (mode != RubberScoring)
+            bonus += trickScore >= GameTrickScore ? GameBonus[vul] : PartScoreBonus;
         result.TrickScore = trickScore;
         result.Bonus = bonus;
     } else {
@@ -52,7 +54,8 @@ ScoreBreakdown ScoreContract(CallCode contract, int doubling, int tricks, bool v
         } else if (vulnerable) {
             result.Penalty = (200 * u + 100 * std::max(u - 1, 0)) * doubling;
         } else {
-            result.Penalty = (100 * u + 100 * std::max(u - 1, 0) + 100 * std::max(u - 3, 0)) * doubling;
+            result.Penalty =
+                (100 * u + 100 * std::max(u - 1, 0) + 100 * std::max(u - 3, 0)) * doubling;
         }
     }
     return result;

@@ -103,7 +103,7 @@ Vulnerability ScoreKeeper::RubberVulnerability() const {
 void ScoreKeeper::ZeroScorePad() { Pad = ScorePad{}; }
 
 RubberPadGrid ScoreKeeper::ShowScorePad(const std::array<std::string, 4>& playerNames) {
-    RubberPadGrid grid{};
+    RubberPadGrid grid;  // every cell starts empty; "{}" here crashes clang 14
     if (last_.JustEnded) {
         const std::string& declarer =
             last_.Declarer < SeatCount ? playerNames[last_.Declarer] : std::string{};

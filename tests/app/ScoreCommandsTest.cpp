@@ -35,12 +35,14 @@ TEST(ScoreCommandTest, PrintsTheDuplicateScore) {
 }
 
 TEST(ScoreCommandTest, RefusesBadArgumentsWithOneLine) {
-    for (const char* arguments :
-         {"score --contract 8S --declarer S --tricks 9", "score --contract 4SXXX --declarer S --tricks 9",
-          "score --contract 4Q --declarer S --tricks 9", "score --contract 4S --declarer Z --tricks 9",
-          "score --contract 4S --declarer S --tricks 14", "score --contract 4S --declarer S --tricks=-1",
-          "score --contract 4S --declarer S --vul XY --tricks 9", "score --contract 4S --declarer S",
-          "imps abc", "imps"}) {
+    for (const char* arguments : {"score --contract 8S --declarer S --tricks 9",
+                                  "score --contract 4SXXX --declarer S --tricks 9",
+                                  "score --contract 4Q --declarer S --tricks 9",
+                                  "score --contract 4S --declarer Z --tricks 9",
+                                  "score --contract 4S --declarer S --tricks 14",
+                                  "score --contract 4S --declarer S --tricks=-1",
+                                  "score --contract 4S --declarer S --vul XY --tricks 9",
+                                  "score --contract 4S --declarer S", "imps abc", "imps"}) {
         const CliRun run = RunCli(arguments);
         EXPECT_NE(run.exitCode, 0) << arguments;
         EXPECT_FALSE(run.out.empty()) << arguments;

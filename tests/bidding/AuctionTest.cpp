@@ -47,6 +47,10 @@ TEST(LegalCallsTest, OpeningSeatMayBidAnythingOrPass) {
     EXPECT_FALSE(legal.Contains(Double));
     EXPECT_FALSE(legal.Contains(Redouble));
     EXPECT_FALSE(legal.Contains(NoCall));
+
+    // Above seven notrump only pass and double remain.
+    const Auction top = Bid(North, {"7N"});
+    EXPECT_EQ(LegalCalls(top).Codes(), (std::vector<CallCode>{Double, Pass}));
 }
 
 TEST(LegalCallsTest, DoublesAndRedoublesFollowTheSides) {

@@ -1,4 +1,5 @@
 #include "bidding/CallText.h"
+#include "bidding/SuitMarkup.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,22 @@ TEST(DealFileCallsTest, SingleTokens) {
     EXPECT_EQ(CallTokenText("2N!strong"), "2N");
     EXPECT_EQ(CallTokenText("1S"), "1S");
     EXPECT_EQ(CallTokenText("-"), std::nullopt);
+}
+
+TEST(SuitMarkupTest, SymbolsAmongText) {
+    using Runs = std::vector<MarkupRun>;
+    EXPECT_EQ(SplitSuitMarkup("South made 4~S X"),
+              (Runs{{false, NoTrump, "South made 4"}, {true, Spades, ""}, {false, NoTrump, " X"}}));
+    EXPECT_EQ(SplitSuitMarkup("~h~N"), (Runs{{true, Hearts, ""}, {true, NoTrump, ""}}));
+    EXPECT_EQ(SplitSuitMarkup("~n"), (Runs{{false, NoTrump, "~n"}}));
+    // A "~" with no strain letter after it is drawn as it stands.
+    EXPECT_EQ(SplitSuitMarkup("a~"), (Runs{{false, NoTrump, "a~"}}));
+    EXPECT_EQ(SplitSuitMarkup("~Z1"), (Runs{{false, NoTrump, "~Z1"}}));
+    EXPECT_TRUE(SplitSuitMarkup("").empty());
+    EXPECT_EQ(SymbolColourOf(Diamonds), SymbolColour::Red);
+    EXPECT_EQ(SymbolColourOf(Hearts), SymbolColour::Red);
+    EXPECT_EQ(SymbolColourOf(NoTrump), SymbolColour::Navy);
+    EXPECT_EQ(SymbolColourOf(Clubs), SymbolColour::Text);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
+#include "convention/CardVocabulary.h"
 #include "convention/ConventionCards.h"
+#include "convention/DefenceSummary.h"
 
 #include <gtest/gtest.h>
 
@@ -26,15 +28,6 @@ TEST(CardListTest, ReadsLinesInKeyOrderIgnoringCase) {
     EXPECT_EQ(card.Value("note without equals"), "");
     EXPECT_EQ(card.ToText(),
               "Alpha=2\r\nalpha=3\r\nnote without equals\r\nTEAM=A=B\r\nzeta=1\r\n");
-}
-
-TEST(CardListTest, KeysSortSymbolsThenDigitsThenLetters) {
-    EXPECT_TRUE(CardKeyLess("2:STAY", "2N3C"));
-    EXPECT_TRUE(CardKeyLess("1N-X", "1N2D"));
-    EXPECT_TRUE(CardKeyLess("9", "A"));
-    EXPECT_TRUE(CardKeyLess("_X", "0"));
-    EXPECT_TRUE(CardKeyLess("m:STAY", "N"));
-    EXPECT_TRUE(CardKeyEquals("StrongNTHCP", "STRONGNTHCP"));
 }
 
 TEST(CardListTest, SettingTheEmptyValueRemovesTheKey) {
@@ -261,22 +254,23 @@ TEST(DefenceTest, ExchangingSidesSwapsCardsAndNames) {
     EXPECT_TRUE(cards.IsStandardAmerican());
 }
 
-TEST(CallTextTest, ReadsEveryWrittenForm) {
-    EXPECT_EQ(ReadCallText("1h"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("1H(3)"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("(1H)"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("~1H"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("1\xC2"), BidCode(1, Hearts));
-    EXPECT_EQ(ReadCallText("(1H"), NoCall);
-    EXPECT_GE(ReadCallText("8S"), NoCall);
-    EXPECT_EQ(ReadCallText("0C"), BidCode(1, Clubs));
-    EXPECT_EQ(ReadCallText(""), Pass);
-    EXPECT_EQ(ReadCallText("aP"), Pass);
-    EXPECT_EQ(ReadCallText("Dbl"), Double);
-    EXPECT_EQ(ReadCallText("XD"), Double);
-    EXPECT_EQ(ReadCallText("RDbl"), Redouble);
-    EXPECT_EQ(ReadCallText("XX"), Redouble);
-    EXPECT_EQ(ReadCallText("__"), NoCall);
+TEST(DefenceSummaryTest, EveryDefenceChoiceHasASummary) {
+    for (const auto& info : card_keys::Vocabulary) {
+        if (info.Key != "VNTW") continue;
+        size_t count = 0;
+        for (size_t pos = 0; pos < info.Codes.size();) {
+            size_t end = info.Codes.find(' ', pos);
+            if (end == std::string_view::npos) end = info.Codes.size();
+            const auto code = info.Codes.substr(pos, end - pos);
+            ASSERT_NE(FindDefenceSummary(code), nullptr) << code;
+            EXPECT_EQ(FindDefenceSummary(code)->Code, code);
+            ++count;
+            pos = end + 1;
+        }
+        EXPECT_EQ(count, DefenceSummaries.size());
+    }
+    EXPECT_EQ(FindDefenceSummary("LANDY")->Rows[2], "~H + ~S");
+    EXPECT_EQ(FindDefenceSummary("BRO"), nullptr);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "cards/Cards.h"
 #include "files/BridgeINI.h"
 #include "files/HandFields.h"
-#include "files/HandFileConversion.h"
+#include "files/CbfImport.h"
 #include "files/HandFileKeys.h"
 #include "files/LinImport.h"
 #include "files/PbnExport.h"
@@ -261,13 +261,16 @@ TEST(DealFileOpeningTest, OpeningADealFileReplacesItsEarlierConversionThroughThe
     EXPECT_TRUE(std::filesystem::exists(folder.File("deals.ini")));
 
     // LIN files take their date from the name; CBF files convert through the same door.
-    const auto lin = ConvertToHandFile(DealFileFormat::Lin, folder.File("05-12-08 game.lin"),
-                                       {"md|3S2TKH248TQD7C259T,S456H56JKD45TC7QA,S389QAH379AD29KC3,|"});
-    EXPECT_TRUE(lin.Readable);
-    EXPECT_NE(std::find(lin.Lines.begin(), lin.Lines.end(), "Date=2008.05.12"), lin.Lines.end());
-    const auto cbf = ConvertToHandFile(DealFileFormat::Cbf, folder.File("x.cbf"), {"EVENT: x"});
-    EXPECT_TRUE(cbf.Lines.empty());
-    EXPECT_EQ(cbf.Messages.size(), 1U);
+    test::WriteFile(folder.File("05-12-08 game.lin"), "md|3S2TKH248TQD7C259T,S456H56JKD45TC7QA,S389QAH379AD29KC3,|\n");
+    const auto lin = OpenDealFile(folder.File("05-12-08 game.lin"));
+    EXPECT_EQ(lin.kind, DealFileKind::Lin);
+    EXPECT_EQ(lin.iniPath, folder.File("05-12-08 game.ini"));
+    EXPECT_NE(std::find(lin.lines.begin(), lin.lines.end(), "Date=2008.05.12"), lin.lines.end());
+    test::WriteFile(folder.File("x.cbf"), "EVENT: x\n");
+    const auto cbf = OpenDealFile(folder.File("x.cbf"));
+    EXPECT_TRUE(cbf.lines.empty());
+    EXPECT_EQ(cbf.messages, std::vector<std::string>{std::string(CbfDocTypeMessage)});
+    EXPECT_TRUE(OpenDealFile(folder.File("none.pbn")).lines.empty());
 }
 
 }  // namespace

@@ -5,30 +5,18 @@
 #include "cards/Cards.h"
 #include "files/BigIniFile.h"
 #include "files/DealFile.h"
-#include "files/HandFileConversion.h"
 #include "files/HandFileKeys.h"
+#include "files/LinImport.h"
 #include "files/PbnExport.h"
 #include "platform/FileIo.h"
+#include "platform/FileTimes.h"
 
-#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
 namespace corvane::cli {
 namespace {
-
-enum class Kind { Ini, Pbn, Lin, Cbf, Other };
-
-Kind KindOf(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    for (auto& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (extension == ".INI") return Kind::Ini;
-    if (extension == ".PBN") return Kind::Pbn;
-    if (extension == ".LIN") return Kind::Lin;
-    if (extension == ".CBF") return Kind::Cbf;
-    return Kind::Other;
-}
 
 int CardCount(const DealHoldings& deal) {
     int cards = 0;
@@ -39,13 +27,13 @@ int CardCount(const DealHoldings& deal) {
 }
 
 void Convert(const std::string& in, const std::string& out) {
-    const Kind inKind = KindOf(in);
-    const Kind outKind = KindOf(out);
-    if (inKind == Kind::Other) {
+    const DealFileKind inKind = DealFileKindOf(in);
+    const DealFileKind outKind = DealFileKindOf(out);
+    if (inKind == DealFileKind::Unknown) {
         std::cerr << "corvane-cli convert: " << in << " is not a .pbn, .lin, .cbf or .ini file\n";
         throw Failure();
     }
-    if (outKind != Kind::Ini && outKind != Kind::Pbn) {
+    if (outKind != DealFileKind::Ini && outKind != DealFileKind::Pbn) {
         std::cerr << "corvane-cli convert: " << out << " must end in .ini or .pbn\n";
         throw Failure();
     }
@@ -55,19 +43,18 @@ void Convert(const std::string& in, const std::string& out) {
         std::cerr << "corvane-cli convert: cannot read " << in << (error.empty() ? "" : ": " + error) << '\n';
         throw Failure();
     }
-    HandFileConversion converted{true, SplitTextLines(text), {}};
-    if (inKind != Kind::Ini) {
-        const DealFileFormat format = inKind == Kind::Pbn ? DealFileFormat::Pbn
-                                      : inKind == Kind::Lin ? DealFileFormat::Lin
-                                                            : DealFileFormat::Cbf;
-        converted = ConvertToHandFile(format, in, converted.Lines);
+    std::string eventDate;
+    if (inKind == DealFileKind::Lin) {
+        const auto fromName = EventDateFromFileName(std::filesystem::path(in).filename().string());
+        eventDate = fromName ? *fromName : platform::FileModifiedDate(in);
     }
+    const DealFileImport converted = ConvertDealLines(inKind, SplitTextLines(text), eventDate);
     TBiggerINIFile handFile("", true);
-    handFile.LoadLines(converted.Lines);
+    handFile.LoadLines(converted.lines);
 
     int boards = 0;
     int results = 0;
-    std::vector<std::string> problems = converted.Messages;
+    std::vector<std::string> problems = converted.messages;
     const auto& sections = handFile.Sections();
     for (int i = 0; i < sections.Count(); ++i) {
         const std::string& name = sections.Name(i);
@@ -81,7 +68,7 @@ void Convert(const std::string& in, const std::string& out) {
         if (!DealFromPbn(deal, holdings) || CardCount(holdings) != 52)
             problems.push_back("Board " + name + ": no whole deal : " + deal);
     }
-    const std::string written = outKind == Kind::Pbn ? ExportPbnText(handFile) : handFile.FileText();
+    const std::string written = outKind == DealFileKind::Pbn ? ExportPbnText(handFile) : handFile.FileText();
     error = platform::WriteFileAtomically(out, written);
     if (!error.empty()) {
         std::cerr << "corvane-cli convert: " << error << '\n';

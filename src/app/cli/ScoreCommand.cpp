@@ -30,7 +30,8 @@ std::optional<Contract> ReadContract(const std::string& text) {
     std::string t = Upper(text);
     if (t == "PASS" || t == "P") return Contract{};
     Contract contract;
-    for (; contract.Doubling < 2 && !t.empty() && t.back() == 'X'; ++contract.Doubling) t.pop_back();
+    for (; contract.Doubling < 2 && !t.empty() && t.back() == 'X'; ++contract.Doubling)
+        t.pop_back();
     contract.Bid = CallFromText(t);
     if (!IsBid(contract.Bid)) return std::nullopt;
     const std::string plain = CallText(contract.Bid);
@@ -76,7 +77,8 @@ const CommandRegistration registration{[](CLI::App& program) {
             throw Failure();
         }
         const bool passedOut = !IsBid(read->Bid);
-        const std::optional<TSeat> seat = ReadSeat(passedOut && declarer->empty() ? "N" : *declarer);
+        const std::optional<TSeat> seat =
+            ReadSeat(passedOut && declarer->empty() ? "N" : *declarer);
         if (!seat) {
             std::cerr << "corvane-cli score: declarer must be N, E, S or W, not \"" << *declarer
                       << "\"\n";

@@ -1,0 +1,105 @@
+#include "table/MemoryHandFile.h"
+
+#include <algorithm>
+
+namespace corvane {
+
+int MemoryHandFile::HighestHandNumber() const {
+    return boards_.empty() ? 0 : boards_.rbegin()->first;
+}
+
+bool MemoryHandFile::GetHand(int number, const DealContext& context, BoardRecord& board,
+                             std::vector<std::string>& messages) {
+    if (const auto it = boards_.find(number); it != boards_.end()) {
+        board = it->second;
+        if (board.BoardText.empty()) board.BoardText = std::to_string(number);
+        return true;
+    }
+    if (context.Dealing == nullptr) return false;
+    DealRequest request = context.Request;
+    request.HandNumber = number;
+    DealOutcome outcome = Deal(*context.Dealing, request);
+    messages.insert(messages.end(), outcome.Messages.begin(), outcome.Messages.end());
+    if (!outcome.Ok) {
+        messages.emplace_back(TooRestrictiveMessage);
+        return false;
+    }
+    board = BoardRecord{};
+    board.Holdings = outcome.Board.Holdings;
+    board.Dealer = outcome.Board.Dealer;
+    board.Vul = outcome.Board.Vul;
+    board.BoardText = std::to_string(number);
+    board.SeedText = outcome.Board.SeedText();
+    board.PlayerNames = context.PlayerNames;
+    board.Comment = context.EventTitle;
+    boards_[number] = board;
+    return true;
+}
+
+MemoryHandFile::StoredResult* MemoryHandFile::Find(int number, const std::string& player) {
+    auto& list = results_[number];
+    const auto it = std::find_if(list.begin(), list.end(),
+                                 [&](const StoredResult& r) { return r.Record.Player == player; });
+    return it == list.end() ? nullptr : &*it;
+}
+
+const MemoryHandFile::StoredResult* MemoryHandFile::Find(int number,
+                                                         const std::string& player) const {
+    const auto at = results_.find(number);
+    if (at == results_.end()) return nullptr;
+    const auto it = std::find_if(at->second.begin(), at->second.end(),
+                                 [&](const StoredResult& r) { return r.Record.Player == player; });
+    return it == at->second.end() ? nullptr : &*it;
+}
+
+int MemoryHandFile::PlayedBefore(int number, const std::string& player) const {
+    const StoredResult* r = Find(number, player);
+    if (r == nullptr) return NotPlayedBefore;
+    return r->Finished ? FinishedBefore : StartedBefore;
+}
+
+int MemoryHandFile::ResultCount(int number) const {
+    const auto at = results_.find(number);
+    return at == results_.end() ? 0 : static_cast<int>(at->second.size());
+}
+
+int MemoryHandFile::LastBoardWithResult(const std::string& player) const {
+    int last = 0;
+    for (const auto& [number, list] : results_) {
+        for (const auto& r : list) {
+            if (r.Record.Player == player) last = std::max(last, number);
+        }
+    }
+    return last;
+}
+
+void MemoryHandFile::StartResult(int number, const std::string& player) {
+    if (Find(number, player) == nullptr) {
+        StoredResult r;
+        r.Record.Player = player;
+        results_[number].push_back(std::move(r));
+    }
+}
+
+void MemoryHandFile::StoreAuction(int number, const std::string& player,
+                                  const std::vector<std::string>& calls) {
+    StartResult(number, player);
+    Find(number, player)->Record.Auction = calls;
+}
+
+void MemoryHandFile::StoreResult(int number, const HandResultRecord& result) {
+    StartResult(number, result.Player);
+    StoredResult* r = Find(number, result.Player);
+    r->Record = result;
+    r->Finished = true;
+}
+
+std::vector<HandResultRecord> MemoryHandFile::Results(int number) const {
+    std::vector<HandResultRecord> out;
+    if (const auto at = results_.find(number); at != results_.end()) {
+        for (const auto& r : at->second) out.push_back(r.Record);
+    }
+    return out;
+}
+
+}  // namespace corvane

@@ -1,0 +1,184 @@
+// The table: drives the board in play from the deal through the auction and the play to the
+// score, and maps the person's keys, buttons and menu entries onto those steps. It speaks to the
+// person only through a TableView.
+//
+// Every step runs to completion before it returns. A window may run a step on a worker thread
+// while its input is disabled; the controller says when it is busy through the view.
+#pragma once
+
+#include "cards/Dealer.h"
+#include "cards/Hands.h"
+#include "table/Bidder.h"
+#include "table/HandFile.h"
+#include "table/SolverLibrary.h"
+#include "table/TableAuction.h"
+#include "table/TableKeys.h"
+#include "table/TableOptions.h"
+#include "table/TableState.h"
+#include "table/TableView.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace corvane {
+
+inline constexpr const char* ProgramVersion = "6.2";
+
+class TableController {
+public:
+    TableController(TableView& view, Bidder& bidder, SolverLibrary& solver, HandFileShelf& files,
+                    DealingState& dealing, TableOptions options = {});
+
+    // What the view draws.
+    const TableState& State() const { return state_; }
+    const TableHands& Hands() const { return hands_; }
+    const TableAuction& Auction() const { return auction_; }
+    const BoardRecord& Board() const { return board_; }
+    const TableOptions& Options() const { return options_; }
+    // Whether the hand is drawn face up now (its own flag, all hands shown, or the Show button).
+    bool IsHandShown(TSeat seat) const;
+    // Whether the person may play a card of this seat now.
+    bool AcceptsCardFrom(TSeat seat) const;
+    CardCode SelectedCard() const { return selectedCard_; }
+    const std::array<int, 20>& DDResultTable() const { return ddResultTable_; }
+
+    // Options changed outside the table (the Preferences form writes them, then calls this).
+    void SetOptions(const TableOptions& options) { options_ = options; }
+
+    // The hand lifecycle.
+    void StartNewHand();
+    void BidToHuman();
+    void AcceptBid(TSeat seat, CallCode call);
+    void ProcessBid(const std::string& code);
+    void AfterBidding();
+    void StartButtonClick();  // "Start &Play" or "&Closed Rm" on the end-of-bidding panel
+    void StartPlay();
+    void BeforeEachPlay();
+    void PlayTrickToHuman();
+    void MakePlay(CardCode card, bool replay);
+    void ClearPlay();
+    void CleanTable();
+    void CleanTimerTimer();
+    void EndOfHand();
+    void FinishHand();
+
+    // Claims: the computer plays the rest of the current trick; or all the remaining cards at
+    // once, with double-dummy play ("&Fast Claim") or with the options as they are set.
+    void ButSlowClaimClick();
+    void FastClaimClick();
+    void DDClaimClick();
+
+    // Take-backs.
+    void ButTakeBackBidClick();
+    void TPPBackupClick();
+    void BackupTrick();
+
+    void EOSReplayClick();
+    void EOSNewHandClick();
+    void EOBNewHandClick();
+    void PriorHandClick();
+
+    // The person's play.
+    void PlayCardClick(CardCode card);  // a card released on the table
+    void HintClick();
+    void ShowButtonClick();
+
+    // Computer card choice.
+    CardCode GettheBestCard();
+    CardCode GetSDCard();
+
+    // Double-dummy table of the board.
+    void DoubleDummyResults1Click();
+    void DDTable1Click();
+    void CloseDDResultsClick();
+
+    // Keys, menus and the dealer-options panel.
+    void KeyDown(const TableKey& key);
+    void DealerChoice(int choice);
+    void OpenDealerOptions();
+    void CloseDealerOptions();
+    bool DealerOptionsOpen() const { return dealerOptionsOpen_; }
+    void ShowAllHands();          // F8
+    void HideNonPlayingHands();   // F9
+    void ScoreBookClick();
+    void MatchResultsClick();
+    void PreferencesClick();
+    void SaveHandClick();
+    void OpenFormClick(Form form);  // forms that need nothing from the table
+    void UpdateCaptions();
+
+    static std::string WindowCaption(const std::string& player, const std::string& fileName);
+
+private:
+    TableHandFile* File() { return files_.Current(); }
+    THands& Current() { return hands_[state_.CurrentSeat]; }
+    bool Settled() const { return state_.PlaysSettled == state_.CardsPlayed; }
+
+    // Auction helpers.
+    void ResetAuction();
+    void RebuildAuction(const std::vector<TableCall>& calls);
+    void TakeContractFromAuction();
+    void ShowBiddingBox();
+    void BiddingKey(const TableKey& key);
+    void BidHint();
+    void ToggleTestPad();
+
+    // Play helpers.
+    void RecordPlay(CardCode card);  // counters and holdings only
+    void ExposeDummy();
+    void RefreshSeatFlags();
+    void RestoreDealtCards();
+    void ClearTrickDisplay();
+    void ReplayPlayRecord(int count, int displayFrom);
+    void PlayPersonCard(CardCode card);
+    void PlaySelectedCard();
+    void PlayKey(const TableKey& key);
+    void FastClaim(bool forceDoubleDummy);
+    void ShowTricksWon();
+    void UpdatePlayPad();
+    void LogicError();
+    CardCode OpeningLeadPlaceholder();
+    CardCode SolveBoardCard();
+    CardCode FallbackCard() const;
+    void ShowSolverError(int code, const std::string& operation);
+    void BuildDealtSnapshot();
+    void StoreAuctionInFile();
+    std::vector<std::string> AuctionTexts() const;
+
+    // Board helpers.
+    bool LoadBoard();
+    std::string SeatPlayerName(TSeat seat) const;
+    void ShowBoardPanel();
+
+    TableView& view_;
+    Bidder& bidder_;
+    SolverLibrary& solver_;
+    HandFileShelf& files_;
+    DealingState& dealing_;
+    TableOptions options_;
+
+    TableState state_;
+    TableHands hands_ = MakeTableHands();
+    TableAuction auction_;
+    std::vector<TableCall> savedAuction_;
+    BoardRecord board_;
+    std::int32_t seedNumber_ = 0;
+
+    KeyBuffer keys_;
+    CardCode selectedCard_ = NoCard;
+    CardCode hintCard_ = NoCard;
+    std::optional<TSeat> shownByButton_;
+    bool dealerOptionsOpen_ = false;
+    bool inputEnabled_ = true;
+    bool takingBack_ = false;
+    bool biddingComputer_ = false;
+    bool openingBidding_ = false;  // the computer calls before the person's first turn
+    bool logicErrorStop_ = false;
+    TablePhase phaseBeforeHint_ = PhaseBidding;
+    std::array<std::array<CardCode, 13>, 4> dealtSnapshot_{};
+    std::array<int, 20> ddResultTable_{};
+    std::chrono::steady_clock::time_point playStart_{};
+};
+
+}  // namespace corvane

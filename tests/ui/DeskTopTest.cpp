@@ -1,0 +1,355 @@
+// The table window driven as a person drives it: a player, a seeded deal, calls by keys and by
+// the bidding box, cards by click, drag and keys, a take-back, a claim and the score.
+#include "UiTest.h"
+
+#include "table/MemoryHandFile.h"
+#include "ui/bidding/BiddingBox.h"
+#include "ui/common/MarkupButton.h"
+#include "ui/common/MarkupGrid.h"
+#include "ui/common/Messages.h"
+#include "ui/desktop/DealerOptionsPanel.h"
+#include "ui/desktop/TDeskTop.h"
+#include "ui/dialogs/TDlgNewSeed.h"
+#include "ui/scoring/RubberPadWindow.h"
+#include "ui/table/DDPanel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+
+namespace corvane::ui::test {
+
+namespace {
+
+// Plays nothing of its own (the table then plays its default card) and reports a fixed
+// double-dummy table.
+class QuietSolver final : public SolverLibrary {
+public:
+    std::int32_t Initialize(const PlayBlock&) override { return 0; }
+    std::int32_t PlayCard(int, int) override { return 0; }
+    std::int32_t TakeBackCard() override { return 0; }
+    bool HasSingleDummyPlay() const override { return false; }
+    std::int32_t GetSD(const std::array<CardCode, 13>&, GetSDResult&) override { return -1; }
+    std::int32_t SolveBoard(const SolvePosition&, SolveResult& result) override {
+        result.fill(0);
+        return SolveOk;
+    }
+    std::int32_t CalcDDtable(const DealHoldings&, DDTableResult& result) override {
+        for (size_t i = 0; i < result.size(); ++i) result[i] = int(i % 14);
+        return SolveOk;
+    }
+};
+
+// Acts on the next modal window of type T once it is up.
+template <class T>
+void WhenModal(std::function<void(T*)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start();
+}
+
+}  // namespace
+
+class DeskTopTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        messages_.clear();
+        SetMessageResponder([this](const QString& text, QMessageBox::StandardButtons buttons) {
+            messages_ << text;
+            return buttons & QMessageBox::Yes ? QMessageBox::No : QMessageBox::Ok;
+        });
+        files_ = std::make_unique<MemoryHandFileShelf>();
+        TableServices services{&bidder_, &solver_, files_.get(), &dealing_, {}, dir_.path().toStdString()};
+        services.Options.PlayerName.clear();
+        services.Options.ClearTableTime = 1;
+        desk_ = std::make_unique<TDeskTop>(services);
+        desk_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(desk_.get()));
+    }
+
+    void cleanup() {
+        desk_.reset();
+        SetMessageResponder({});
+    }
+
+    void StartsWithTheDealerOptionsAndNeedsAPlayer() {
+        QFile existing(dir_.filePath(QStringLiteral("Bob.sta")));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        desk_->StartTable();
+        desk_->WaitForSteps();
+        QVERIFY(desk_->PanelShown(Panel::DealerOptions));
+        QVERIFY(desk_->DealerOptions()->isVisible());
+        QCOMPARE(desk_->DealerOptions()->PlayerSelector()->count(), 1);
+        QVERIFY(!desk_->Action(QStringLiteral("ScoreBook"))->isEnabled() ||
+                !desk_->menuBar()->actions().at(2)->menu()->isEnabled());
+
+        desk_->DealerOptions()->PlayerSelector()->setEditText(QString());
+        QTest::mouseClick(desk_->DealerOptions()->ButtonNamed(QStringLiteral("StartPlay")), Qt::LeftButton);
+        desk_->WaitForSteps();
+        QCOMPARE(messages_.value(0),
+                 QStringLiteral("Please choose a player name from the drop-down list or type in a new player's name."));
+        QVERIFY(desk_->DealerOptions()->isVisible());
+
+        // Deleting the only player is refused with the name quoted.
+        desk_->DealerOptions()->PlayerSelector()->setEditText(QStringLiteral("Bob"));
+        QTest::mouseClick(desk_->DealerOptions()->ButtonNamed(QStringLiteral("DeletePlayer")), Qt::LeftButton);
+        QCOMPARE(messages_.value(1), QStringLiteral("You must always have at least one valid player. It you want to "
+                                                    "delete \"Bob\" you must first play a hand with a new player."));
+        QVERIFY(existing.exists());
+    }
+
+    void PlaysASeededHandFromTheFirstCallToTheScore() {
+        desk_->StartTable();
+        desk_->WaitForSteps();
+        // A new player.
+        QLineEdit* name = desk_->DealerOptions()->PlayerSelector()->lineEdit();
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("Alice"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(desk_->windowTitle().contains(QStringLiteral("Alice")));
+
+        // Seed 12345 through the seed dialog: East deals, East-West vulnerable.
+        WhenModal<TDlgNewSeed>([](TDlgNewSeed* dialog) {
+            QTest::keyClicks(dialog->Entry(), QStringLiteral("12345"));
+            dialog->accept();
+        });
+        desk_->Action(QStringLiteral("SpecifySeed"))->trigger();
+        desk_->WaitForSteps();
+        const TableController& table = desk_->Controller();
+        QVERIFY(!desk_->DealerOptions()->isVisible());
+        QCOMPARE(table.Board().Dealer, East);
+        QCOMPARE(table.Board().Holdings[North][Spades], RankBit(8) | RankBit(7) | RankBit(4));
+        QCOMPARE(table.State().CurrentSeat, South);
+        QVERIFY(desk_->CardWidget(South, MakeCard(Hearts, Ace))->isVisible());
+        QVERIFY(!desk_->CardWidget(South, MakeCard(Hearts, Ace))->ShowBack());
+        QVERIFY(desk_->CardWidget(North, MakeCard(Diamonds, King))->ShowBack());
+        MarkupGrid* grid = desk_->AuctionGridWidget();
+        QCOMPARE(grid->CellMarkup(0, 2), QStringLiteral("Pass"));
+        QVERIFY(desk_->Box()->isVisible());
+        QVERIFY(!desk_->Box()->CallButton(Redouble)->isEnabled());
+
+        // A double of nothing is refused with a beep; then 1NT typed level first.
+        const int beeps = BeepCount();
+        Type("X");
+        QCOMPARE(table.Auction().Calls().size(), size_t(1));
+        QTest::keyClick(desk_.get(), Qt::Key_Return);
+        desk_->WaitForSteps();
+        QCOMPARE(BeepCount(), beeps + 1);
+        QCOMPARE(table.Auction().Calls().size(), size_t(1));
+        Type("1N");
+        QCOMPARE(grid->CellMarkup(0, 3), QStringLiteral("1~N"));
+        QCOMPARE(table.State().Phase, PhaseBiddingOver);
+        QVERIFY(desk_->PanelShown(Panel::EndOfBidding));
+        QCOMPARE(desk_->CaptionText(Caption::ContractText), QStringLiteral("Contract 1N by South"));
+
+        QTest::mouseClick(desk_->Button(QStringLiteral("StartButton")), Qt::LeftButton);
+        desk_->WaitForSteps();
+        QCOMPARE(table.State().Phase, PhasePlaying);
+        QCOMPARE(table.State().CardsPlayed, 1);  // West's lead
+        QVERIFY(desk_->TrickCardWidget(West)->isVisible());
+        QCOMPARE(table.State().CurrentSeat, North);
+        QVERIFY(!desk_->CardWidget(North, MakeCard(Diamonds, King))->ShowBack());  // the dummy is down
+
+        // The dummy's card by a click.
+        TPelloryCard* click = PlayableCard(North);
+        QVERIFY(click);
+        const CardCode clicked = click->Code();
+        QTest::mouseClick(click, Qt::LeftButton);
+        WaitUntilSettled();
+        QCOMPARE(desk_->TrickCardWidget(North)->Code(), clicked);
+        QCOMPARE(table.State().CurrentSeat, South);
+
+        // South's card by a slow drag onto the table.
+        TPelloryCard* drag = PlayableCard(South);
+        QVERIFY(drag);
+        const CardCode dragged = drag->Code();
+        QVERIFY(!table.Hands()[South].HoldsCard(MakeCard(Clubs, 2)) || dragged != NoCard);
+        QTest::mousePress(drag, Qt::LeftButton, {}, QPoint(10, 10));
+        const QPoint target = drag->mapFromGlobal(desk_->TablePanel()->mapToGlobal(desk_->TablePanel()->rect().center()));
+        QMouseEvent move(QEvent::MouseMove, QPointF(target), drag->mapToGlobal(QPointF(target)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(drag, &move);
+        QTest::mouseRelease(drag, Qt::LeftButton, {}, target, 800);
+        WaitUntilSettled();
+        QVERIFY(!table.Hands()[South].HoldsCard(dragged));
+        // The finished trick leaves the table by itself.
+        QTRY_VERIFY(!desk_->TrickCardWidget(South)->isVisible());
+        QCOMPARE(table.State().CardsPlayed, 4);
+        desk_->WaitForSteps();
+
+        // The next card by its rank and suit keys, from whichever of the person's hands leads.
+        const TSeat seat = table.State().CurrentSeat;
+        QVERIFY(seat == North || seat == South);
+        const CardCode keyed = PlayableCard(seat)->Code();
+        Type(QString(QChar(RankChars[size_t(RankOf(keyed))])) + QChar(StrainLetters[size_t(SuitOf(keyed))]));
+        QVERIFY(!table.Hands()[seat].HoldsCard(keyed));
+        const int played = table.State().CardsPlayed;
+        QVERIFY(played > 4);
+
+        // Take back the last card: it goes back to its hand and off the table.
+        const corvane::PlayedCard last = table.State().PlayRecord.back();
+        QTest::keyClick(desk_.get(), Qt::Key_Backspace);
+        WaitUntilSettled();
+        QCOMPARE(table.State().CardsPlayed, played - 1);
+        QVERIFY(table.Hands()[last.Seat].HoldsCard(last.Card));
+        QVERIFY(!desk_->TrickCardWidget(last.Seat)->isVisible());
+
+        // Claim the rest and reach the score.
+        QTest::mouseClick(desk_->Button(QStringLiteral("FastClaim")), Qt::LeftButton);
+        WaitUntilSettled();
+        QCOMPARE(table.State().Phase, PhaseHandOver);
+        QCOMPARE(table.State().CardsPlayed, 52);
+        QVERIFY(desk_->PanelShown(Panel::EndOfScoring));
+        QVERIFY(desk_->PanelShown(Panel::ScorePad));
+        // Every hand is shown once the hand is over.
+        QVERIFY(!desk_->CardWidget(East, PlayedCard(East))
+                || !desk_->CardWidget(East, PlayedCard(East))->ShowBack());
+        desk_->Action(QStringLiteral("ShowRubberPad"))->trigger();
+        desk_->WaitForSteps();
+        QVERIFY(desk_->RubberPad()->isVisible());
+        desk_->RubberPad()->close();
+
+        // The next board: a call by the bidding box.
+        QTest::mouseClick(desk_->Button(QStringLiteral("EOSNewHand")), Qt::LeftButton);
+        WaitUntilSettled();
+        QCOMPARE(table.State().Phase, PhaseBidding);
+        QCOMPARE(table.State().CurrentSeat, South);
+        const size_t before = table.Auction().Calls().size();
+        QTest::mouseClick(desk_->Box()->CallButton(BidCode(2, Spades)), Qt::LeftButton);
+        WaitUntilSettled();
+        QVERIFY(table.Auction().Calls().size() > before);
+        QCOMPARE(table.Auction().Calls()[before].Code, BidCode(2, Spades));
+    }
+
+    void FormsOpenAndCancel() {
+        desk_->StartTable();
+        desk_->WaitForSteps();
+        desk_->DealerOptions()->PlayerSelector()->setEditText(QStringLiteral("Carol"));
+        Q_EMIT desk_->DealerOptions()->PlayerSelector()->activated(0);
+
+        // The seed dialog, cancelled: still at the dealer options, nothing dealt.
+        bool seen = false;
+        WhenModal<TDlgNewSeed>([&seen](TDlgNewSeed* dialog) {
+            seen = true;
+            dialog->reject();
+        });
+        desk_->Action(QStringLiteral("SpecifySeed"))->trigger();
+        desk_->WaitForSteps();
+        QVERIFY(seen);
+        QVERIFY(desk_->DealerOptions()->isVisible());
+        QCOMPARE(desk_->Controller().Hands()[South].CardCount(), 0);
+
+        // The about box.
+        seen = false;
+        WhenModal<QMessageBox>([&seen](QMessageBox* box) {
+            seen = box->text().contains(QStringLiteral("Corvane 6.2"));
+            box->accept();
+        });
+        desk_->Action(QStringLiteral("About"))->trigger();
+        desk_->WaitForSteps();
+        QVERIFY(seen);
+
+        // The rubber pad window.
+        desk_->Action(QStringLiteral("ShowRubberPad"))->setEnabled(true);
+        desk_->Action(QStringLiteral("ShowRubberPad"))->trigger();
+        desk_->WaitForSteps();
+        QVERIFY(desk_->RubberPad()->isVisible());
+        desk_->RubberPad()->reject();
+        QVERIFY(!desk_->RubberPad()->isVisible());
+
+        // The double-dummy panel opens over a dealt board and closes with its button.
+        QTest::mouseClick(desk_->DealerOptions()->ButtonNamed(QStringLiteral("StartPlay")), Qt::LeftButton);
+        desk_->WaitForSteps();
+        desk_->Action(QStringLiteral("ShowDDResults"))->trigger();
+        desk_->WaitForSteps();
+        QVERIFY(desk_->DoubleDummyPanel()->isVisible());
+        QCOMPARE(desk_->DoubleDummyPanel()->Grid()->CellMarkup(0, 1), QStringLiteral("N"));
+        QTest::mouseClick(desk_->DoubleDummyPanel()->CloseButton(), Qt::LeftButton);
+        desk_->WaitForSteps();
+        QVERIFY(!desk_->DoubleDummyPanel()->isVisible());
+    }
+
+    void TheWindowKeepsPaintingWhileAStepRuns() {
+        std::atomic<bool> release{false};
+        QVERIFY(desk_->RunStep([&release] {
+            while (!release) QThread::msleep(5);
+        }));
+        QVERIFY(desk_->StepRunning());
+        QVERIFY(!desk_->menuBar()->isEnabled());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        // A second command meanwhile is refused, and keys do not reach the table.
+        const int beeps = BeepCount();
+        QVERIFY(!desk_->RunStep([] {}));
+        QCOMPARE(BeepCount(), beeps + 1);
+        // Resizing and painting go on.
+        const QSize before = desk_->size();
+        desk_->resize(before + QSize(60, 40));
+        QTRY_COMPARE(desk_->size(), before + QSize(60, 40));
+        desk_->repaint();
+        release = true;
+        desk_->WaitForSteps();
+        QVERIFY(desk_->menuBar()->isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+private:
+    void Type(const QString& keys) {
+        for (QChar key : keys) {
+            QTest::keyClick(desk_.get(), key.toLatin1());
+            desk_->WaitForSteps();
+        }
+    }
+
+    void WaitUntilSettled() {
+        QApplication::processEvents();
+        desk_->WaitForSteps();
+        QApplication::processEvents();
+        desk_->WaitForSteps();
+    }
+
+    TPelloryCard* PlayableCard(TSeat seat) const {
+        const THands& hand = desk_->Controller().Hands()[seat];
+        for (int suit = 0; suit < 4; ++suit) {
+            for (TRank rank = 2; rank <= Ace; ++rank) {
+                if (!Holds(hand.HoldingOf(suit), rank)) continue;
+                TPelloryCard* card = desk_->CardWidget(seat, MakeCard(suit, rank));
+                if (card && card->OKtoPlay()) return card;
+            }
+        }
+        return nullptr;
+    }
+
+    CardCode PlayedCard(TSeat seat) const { return desk_->Controller().State().PlayedCards[seat][0]; }
+
+    QTemporaryDir dir_;
+    PassingBidderPlaceholder bidder_;
+    QuietSolver solver_;
+    DealingState dealing_;
+    std::unique_ptr<MemoryHandFileShelf> files_;
+    std::unique_ptr<TDeskTop> desk_;
+    QStringList messages_;
+};
+
+CORVANE_UI_TEST(DeskTopTest)
+
+}  // namespace corvane::ui::test
+
+#include "DeskTopTest.moc"
