@@ -111,19 +111,6 @@ TEST_F(CardFolderTest, OnlyFilesOfTheFolderAreRead) {
     EXPECT_EQ(Load(cards, 1, "..").Messages.size(), 1u);
 }
 
-TEST_F(CardFolderTest, AdditionalConventionsAreTickedInMemoryOnly) {
-    const std::string text = "GENS=STD\r\nStrongNTHCP=14\r\nZNEWCNVTS=DRURY,OGUST_SMOLEN  GENS\r\n";
-    Write("Std American.cc", text);
-    ConventionCards cards;
-    Load(cards, 1, "Std American.cc");
-    cards.SelectSide(1);
-    EXPECT_TRUE(cards.CardTicked("DRURY"));
-    EXPECT_TRUE(cards.CardTicked("OGUST"));
-    EXPECT_TRUE(cards.CardTicked("SMOLEN"));
-    EXPECT_TRUE(cards.IsStandardAmerican());  // a name never overrides a setting
-    EXPECT_EQ(Read("Std American.cc"), text);
-}
-
 TEST_F(CardFolderTest, SaveWritesInKeyOrderAndReportsFailure) {
     auto card = ConventionCard::FromText("b=2\na=1\n");
     card.Set("M:STAY", "X");
