@@ -4,6 +4,7 @@
 
 #include "bidding/Call.h"
 #include "cards/Dealer.h"
+#include "files/BridgeINI.h"
 
 #include <string>
 #include <vector>
@@ -20,17 +21,6 @@ struct BoardRecord {
     std::array<std::string, 4> PlayerNames;
 };
 
-struct HandResultRecord {
-    std::string Player;
-    CallCode Contract = Pass;
-    int Doubled = 0;
-    TSeat Declarer = NoSeat;
-    int Tricks = 0;  // won by the declaring side
-    int Score = 0;   // North-South's
-    std::vector<std::string> Auction;
-    std::vector<std::string> Play;  // "TS" per card, in play order
-};
-
 // What dealing a new board needs beyond its number.
 struct DealContext {
     DealingState* Dealing = nullptr;
@@ -38,6 +28,11 @@ struct DealContext {
     std::array<std::string, 4> PlayerNames;
     std::string EventTitle;
 };
+
+// Deals board `number` as the context asks. False, with the messages to show, when the practice
+// patterns cannot be met.
+bool DealNewBoard(const DealContext& context, int number, DealtBoard& board,
+                  std::vector<std::string>& messages);
 
 inline constexpr int NotPlayedBefore = 0;
 inline constexpr int StartedBefore = 1;
@@ -60,8 +55,8 @@ public:
     virtual void StartResult(int number, const std::string& player) = 0;
     virtual void StoreAuction(int number, const std::string& player,
                               const std::vector<std::string>& calls) = 0;
-    virtual void StoreResult(int number, const HandResultRecord& result) = 0;
-    virtual std::vector<HandResultRecord> Results(int number) const = 0;
+    // Stores a finished hand; nothing when the player has already finished this board.
+    virtual void StoreResult(int number, const HandOutcome& result) = 0;
     // Writes the file; false with a message the table shows when it could not.
     virtual bool Flush(std::string& error) = 0;
 };

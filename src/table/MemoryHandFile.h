@@ -26,13 +26,13 @@ public:
     void StartResult(int number, const std::string& player) override;
     void StoreAuction(int number, const std::string& player,
                       const std::vector<std::string>& calls) override;
-    void StoreResult(int number, const HandResultRecord& result) override;
-    std::vector<HandResultRecord> Results(int number) const override;
+    void StoreResult(int number, const HandOutcome& result) override;
+    std::vector<HandOutcome> Results(int number) const;
     bool Flush(std::string&) override { return true; }
 
 private:
     struct StoredResult {
-        HandResultRecord Record;
+        HandOutcome Record;
         bool Finished = false;
     };
     StoredResult* Find(int number, const std::string& player);

@@ -3,7 +3,6 @@
 #include "table/TableController.h"
 
 #include "cards/CardSelection.h"
-#include "scoring/ContractScore.h"
 
 #include <cstdio>
 
@@ -102,14 +101,14 @@ void TableController::PlayTrickToHuman() {
     inputEnabled_ = false;
     view_.EnableCommand(Command::MainMenu, false);
     view_.EnableCommand(Command::Table, false);
-    view_.SetBusy(true);
+    Busy(true);
     const int limit = state_.Mode == PlayMode::Fast ? TricksInDeal : state_.TricksPlayed();
     while (state_.TricksPlayed() <= limit && state_.CardsPlayed < CardsInDeal &&
            !Current().PlayedHere && !logicErrorStop_) {
         const CardCode card = GettheBestCard();
         MakePlay(card, false);
     }
-    view_.SetBusy(false);
+    Busy(false);
     view_.EnableCommand(Command::MainMenu, true);
     view_.EnableCommand(Command::Table, true);
     inputEnabled_ = true;
@@ -154,6 +153,7 @@ void TableController::RecordPlay(CardCode card) {
     if (state_.TrickPosition() == 4) {
         if (!AreOpponents(state_.WinningSeat, state_.Declarer)) ++state_.DeclarerTricks;
         state_.TrickLeader = state_.WinningSeat;
+        state_.TrickWinners[static_cast<size_t>(state_.TricksPlayed())] = state_.WinningSeat;
     }
     ++state_.CardsPlayed;
     state_.CurrentSeat = static_cast<TSeat>((state_.TrickLeader + state_.CardsPlayed) % 4);
@@ -257,12 +257,12 @@ void TableController::EndOfHand() {
     view_.StopTimer(TableTimer::ClearTable);
     view_.ShowPanel(Panel::PlayPad, false);
     view_.ShowPanel(Panel::ShowButton, false);
-    const bool played = IsBid(state_.Contract);
-    state_.HandScore =
-        played ? ContractScore(state_.Contract, state_.Doubled, state_.Declarer,
-                               state_.DeclarerTricks,
-                               SeatVulnerable(board_.Vul, state_.Declarer), options_.Scoring)
-               : 0;
+    PadPosting posting;
+    posting.BoardAlreadyScored = state_.PlayedBefore == FinishedBefore;
+    state_.HandScore = scores_.ScoreHand(state_.Contract, state_.Doubled, state_.Declarer,
+                                         state_.DeclarerTricks,
+                                         SeatVulnerable(board_.Vul, state_.Declarer),
+                                         options_.Scoring, board_.Holdings, posting);
     if (state_.CardsPlayed == CardsInDeal) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - playStart_).count();
@@ -272,15 +272,21 @@ void TableController::EndOfHand() {
     }
 
     // The record keeps the cards played before the hands are dealt out again.
-    HandResultRecord result;
+    HandOutcome result;
     result.Player = options_.PlayerName;
     result.Contract = state_.Contract;
-    result.Doubled = state_.Doubled;
-    result.Declarer = state_.Declarer;
+    result.Doubling = state_.Doubled;
+    result.Declarer = state_.Declarer == NoSeat ? South : state_.Declarer;
     result.Tricks = state_.DeclarerTricks;
     result.Score = state_.HandScore;
-    result.Auction = AuctionTexts();
-    for (const auto& p : state_.PlayRecord) result.Play.push_back(CardText(p.Card));
+    result.Calls = auction_.Record().Calls;
+    result.Explanations = auction_.Record().Explanations;
+    for (int t = 0; t < state_.TricksPlayed(); ++t) {
+        PlayedTrick trick;
+        for (TSeat s = North; s <= West; ++s) trick.Cards[s] = state_.PlayedCards[s][static_cast<size_t>(t)];
+        trick.Winner = state_.TrickWinners[static_cast<size_t>(t)];
+        result.Play.push_back(trick);
+    }
 
     RestoreDealtCards();
     RefreshSeatFlags();

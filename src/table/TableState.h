@@ -57,6 +57,7 @@ struct TableState {
     int PlaysSettled = 0;
     std::vector<PlayedCard> PlayRecord;
     std::array<std::array<CardCode, TricksInDeal>, 4> PlayedCards{};  // [seat][trick]
+    std::array<TSeat, TricksInDeal> TrickWinners{};
 
     bool OpenRoom = true;
     PlayMode Mode = PlayMode::Normal;

@@ -187,9 +187,9 @@ TEST_F(TableTest, AuctionWithoutThePersonIsPlayedOutFast) {
     EXPECT_EQ(view.TimesShown[Panel::BiddingBox], 0);
     EXPECT_EQ(view.TimesShown[Panel::EndOfBidding], 0);
     ASSERT_EQ(files.NewHands().Results(1).size(), 1u);
-    const HandResultRecord r = files.NewHands().Results(1)[0];
+    const HandOutcome r = files.NewHands().Results(1)[0];
     EXPECT_EQ(r.Contract, BidCode(1, Hearts));
-    EXPECT_EQ(r.Play.size(), 52u);
+    EXPECT_EQ(r.Play.size(), 13u);
     EXPECT_EQ(view.TimersStarted, 0);  // no trick waited on the table
     EXPECT_FALSE(S().AutoFinish);
     EXPECT_TRUE(view.Shown(Panel::EndOfScoring));

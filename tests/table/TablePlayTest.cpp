@@ -80,16 +80,23 @@ TEST_F(TableTest, WholeHandPlayedWithEnterIsScoredAndStored) {
     const std::string time = view.CaptionOf(Caption::PlayTime);
     EXPECT_EQ(time.substr(time.size() - 8), " seconds");
     ASSERT_EQ(files.NewHands().Results(1).size(), 1u);
-    const HandResultRecord r = files.NewHands().Results(1)[0];
+    const HandOutcome r = files.NewHands().Results(1)[0];
     EXPECT_EQ(r.Player, options.PlayerName);
     EXPECT_EQ(r.Tricks, S().DeclarerTricks);
     EXPECT_EQ(r.Score, expected);
-    EXPECT_EQ(r.Play.size(), 52u);
-    EXPECT_EQ(r.Play[0], "3C");
-    const std::vector<std::string> auction{"P", "1H", "P", "P", "P"};
-    EXPECT_EQ(r.Auction, auction);
+    ASSERT_EQ(r.Play.size(), 13u);
+    EXPECT_EQ(r.Play[0].Cards[West], MakeCard(Clubs, 3));
+    int declarerWon = 0;
+    for (const auto& trick : r.Play) declarerWon += !AreOpponents(trick.Winner, South);
+    EXPECT_EQ(declarerWon, r.Tricks);
+    const std::vector<std::string> auction{"Pass", "1H", "Pass", "Pass", "Pass"};
+    EXPECT_EQ(r.Calls, auction);
     EXPECT_EQ(files.NewHands().PlayedBefore(1, options.PlayerName), FinishedBefore);
     EXPECT_FALSE(view.ProgramEnded);
+    // Computer turns show as whole busy periods, and the table is left ready.
+    EXPECT_GT(view.BusyChanges, 0);
+    EXPECT_EQ(view.RepeatedBusy, 0);
+    EXPECT_FALSE(view.Busy);
 }
 
 TEST_F(TableTest, TakingBackCardsOneAtATime) {
