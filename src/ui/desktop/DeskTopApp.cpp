@@ -10,6 +10,7 @@
 #include "ui/common/Text.h"
 #include "ui/desktop/DealerOptionsPanel.h"
 #include "ui/desktop/TDeskTop.h"
+#include "ui/settings/SettingsForms.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -91,9 +92,10 @@ int TakeScreenshot(TDeskTop& desk, const QString& file) {
 
 // Loads both sides' convention cards, showing what the loader has to say. False when the
 // default card is missing too, after its message: the program cannot bid without it.
-bool LoadConventionCards(ConventionCards& cards, const std::string& folder) {
+bool LoadConventionCards(ConventionCards& cards, const Options& options, const std::string& folder) {
+    cards.State(1).CardFileName = options.NSCnvt;
+    cards.State(2).CardFileName = options.EWCnvt;
     for (int side = 1; side <= 2; ++side) {
-        // Until a player's options name the cards, both sides play the default card.
         if (cards.State(side).CardFileName.empty()) cards.State(side).CardFileName = std::string(DefaultCardFile);
         const CardLoadResult loaded = LoadCard(cards, side, folder);
         for (const std::string& message : loaded.Messages) ShowMessage(nullptr, FromCore(message));
@@ -132,27 +134,37 @@ int RunDeskTop(int argc, char** argv) {
         platform::InstallShippedFiles(shipped, folder);
     }
 
+    // The player whose file changed last; on a first start the welcome form asks the name.
+    PlayerSettings settings(folder);
+    std::string player = StartupPlayer(folder);
+    if (player.empty() && parser.isSet(screenshot)) player = "Player";
+    if (player.empty()) {
+        TWelcomeForm welcome;
+        welcome.exec();
+        player = ToCore(welcome.PlayerName());
+        if (player.empty()) return 0;
+    }
+    if (const std::string error = settings.LoadPlayer(player); !error.empty()) ShowMessage(nullptr, FromCore(error));
+
     PassingBidderPlaceholder bidder;
     SolverPlaceholder solver;
     MemoryHandFileShelf files;
     DealingState dealing;
     dealing.Generator.SetSeed(platform::HighResolutionSeed());
-    TableServices services{&bidder, &solver, &files, &dealing, {}, folder};
-    const QStringList players = PlayerNames(QString::fromStdString(folder));
-    services.Options.PlayerName = players.isEmpty() ? std::string() : ToCore(players.front());
-    if (parser.isSet(screenshot) && services.Options.PlayerName.empty()) services.Options.PlayerName = "Player";
+    TableServices services{&bidder, &solver, &files, &dealing, TableOptionsFrom(settings.Values, player), folder,
+                           &settings};
 
     TDeskTop desk(services);
     desk.show();
     ConventionCards cards;
     if (parser.isSet(screenshot)) {
         AnswerForThePerson();
-        if (!LoadConventionCards(cards, folder)) return 1;
+        if (!LoadConventionCards(cards, settings.Values, folder)) return 1;
         return TakeScreenshot(desk, parser.value(screenshot));
     }
     // Once the window is up: the cards, then the dealer options from which play starts.
-    QTimer::singleShot(0, &desk, [&desk, &cards, &folder] {
-        if (!LoadConventionCards(cards, folder)) {
+    QTimer::singleShot(0, &desk, [&desk, &cards, &settings, &folder] {
+        if (!LoadConventionCards(cards, settings.Values, folder)) {
             QApplication::exit(1);
             return;
         }

@@ -29,8 +29,9 @@ void ApplyColors(QWidget* form, const Options& options) {
     QPalette palette = form->palette();
     palette.setColor(QPalette::Window, FromStoredColor(options.MainBack));
     palette.setColor(QPalette::WindowText, FromStoredColor(options.MainFore));
-    palette.setColor(QPalette::Base, FromStoredColor(options.SecondBack).lighter(130));
-    palette.setColor(QPalette::Text, FromStoredColor(options.SecondFore));
+    // Grids and edits keep a light ground so their text stays readable in every scheme.
+    palette.setColor(QPalette::Base, FromStoredColor(options.SecondBack).lighter(175));
+    palette.setColor(QPalette::Text, FromStoredColor(options.SecondFore).darker(220));
     form->setPalette(palette);
     if (auto* cloth = form->findChild<QWidget*>(QStringLiteral("TableCloth"))) {
         QPalette clothPalette = cloth->palette();

@@ -46,7 +46,7 @@ TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TWelcomeForm::accept() {
-    const auto answer = WelcomeAnswer(ToCore(name_->text()), true);
+    const auto answer = WelcomeAnswer(ToCore(name_->text().trimmed()), true);
     if (!answer) {
         ShowMessage(this, FromCore(EmptyNameMessage));
         return;
@@ -56,7 +56,7 @@ void TWelcomeForm::accept() {
 }
 
 void TWelcomeForm::reject() {
-    const auto answer = WelcomeAnswer(ToCore(name_->text()), false);
+    const auto answer = WelcomeAnswer(ToCore(name_->text().trimmed()), false);
     chosen_ = answer ? FromCore(*answer) : QString();
     // Cancel still gives a name to play under, so the form closes as accepted.
     if (name_->text().trimmed().isEmpty()) {
