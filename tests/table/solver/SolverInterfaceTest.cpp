@@ -1,3 +1,4 @@
+#include "cards/Cards.h"
 #include "table/solver/DoubleDummy.h"
 #include "table/solver/ReferenceSolver.h"
 #include "table/solver/TableBatch.h"
