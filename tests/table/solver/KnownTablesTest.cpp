@@ -49,7 +49,7 @@ TEST(KnownTablesTest, AgreeWithTablesFromOtherPrograms) {
             const std::size_t seatAt = line.find(std::string("\"") + SeatLetters[seat] + "\": {", tableAt);
             ASSERT_NE(seatAt, std::string::npos) << deal;
             for (int strain = 0; strain < 5; ++strain) {
-                EXPECT_EQ(table.Tricks[strain][seat], NumberAfter(line, StrainKeys[strain], seatAt))
+                EXPECT_EQ(table.Tricks[strain][seat], NumberAfter(line, StrainKeys[strain], seatAt + 5))
                     << deal << " seat " << SeatLetters[seat] << " strain " << StrainKeys[strain];
             }
         }
