@@ -327,7 +327,8 @@ void DispatchCandidate(BidderContext& c) {
     if (c.CandidateLevel > 5 && c.NewBidInfo.MinPts > 0 && !SixLevelStoppers(c)) c.Score = score::RuledOut;
     CheckRaiseAfterPenaltyDouble(c);
     if (c.MeaningCode == meaning::NoMeaning) {
-        if (call == BidCode(4, NoTrump) && !c.NotrumpCode) {
+        // A person's 4NT that no rule explains is read as asking for aces.
+        if (call == BidCode(4, NoTrump) && !c.ComputerChoosing && !c.NotrumpCode) {
             c.MeaningCode = meaning::AceAsk;
         } else {
             c.Score = score::RuledOut;
