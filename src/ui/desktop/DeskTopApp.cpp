@@ -1,9 +1,11 @@
 #include "ui/desktop/DeskTopApp.h"
 
+#include "bidding/BiddingData.h"
 #include "cards/Dealer.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "table/MemoryHandFile.h"
+#include "table/RuleBidder.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Text.h"
 #include "ui/desktop/DealerOptionsPanel.h"
@@ -112,7 +114,15 @@ int RunDeskTop(int argc, char** argv) {
         platform::InstallShippedFiles(shipped, folder);
     }
 
-    PassingBidderPlaceholder bidder;
+    BiddingData bidding;
+    if (const std::string error = LoadBiddingData(bidding, folder, DefaultCardFileName, DefaultCardFileName);
+        !error.empty()) {
+        ShowMessage(nullptr, FromCore(error), QMessageBox::Ok, QMessageBox::Critical);
+        return 1;
+    }
+    TDeskTop* table = nullptr;
+    RuleBidder bidder(bidding.Cards, bidding.Alerts, nullptr,
+                      [&table] { return table != nullptr ? table->Controller().Board().Vul : VulNone; });
     SolverPlaceholder solver;
     MemoryHandFileShelf files;
     DealingState dealing;
@@ -123,6 +133,7 @@ int RunDeskTop(int argc, char** argv) {
     if (parser.isSet(screenshot) && services.Options.PlayerName.empty()) services.Options.PlayerName = "Player";
 
     TDeskTop desk(services);
+    table = &desk;
     desk.show();
     if (parser.isSet(screenshot)) return TakeScreenshot(desk, parser.value(screenshot));
     QTimer::singleShot(0, &desk, [&desk] { desk.StartTable(); });
