@@ -444,7 +444,9 @@ void VerifyCandidate(BidderContext& c) {
         TestWholeHand(c);
         for (int s = Clubs; s <= Spades && c.Score > score::RuledOut; ++s) TestSuit(c, s);
         if (c.CandidateCall == Pass && c.Score == score::RuledOut) c.Score = score::Disabled;
-        if (IsTooStrong(c) && c.Score >= 0) {
+        // A hand marked down only for exceeding the range is still too strong for the call, so the
+        // call stays the fallback with the score it earned.
+        if (IsTooStrong(c) && c.Score > score::RuledOut) {
             c.TooStrong = true;
             if (c.Score > c.FallbackScore) {
                 c.FallbackScore = c.Score;

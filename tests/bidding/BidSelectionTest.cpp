@@ -45,7 +45,7 @@ TEST(SelectionFrame, FallbackToTheCallTheHandIsTooStrongFor) {
     f.Deal(North, "S:AK2 H:K32 D:Q32 C:KJ32");
     EXPECT_EQ(f.ScoreOf("1C"), score::TooStrongForCall);
     EXPECT_EQ(f.ChooseText(), "1C");
-    EXPECT_EQ(f.c.FallbackScore, 5);
+    EXPECT_EQ(f.c.FallbackScore, -6);  // marked down by the six points too many
 }
 
 TEST(SelectionFrame, EverythingRuledOutMeansPass) {

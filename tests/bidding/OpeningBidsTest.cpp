@@ -16,10 +16,11 @@ TEST(OpeningBids, OneOfASuitAgainstNotrumpByLengthAndStrength) {
     f.Deal(North, "S:AQ832 H:K4 D:K32 C:Q54");
     EXPECT_EQ(f.RuleScore("1S"), 13);
     EXPECT_EQ(f.ChooseText(), "1S");
-    // With 17 total points the major scores its length and 1NT wins.
+    // With 17 total points the major scores its length; 1NT shows at most four spades.
     f.Deal(North, "S:AQ832 H:K4 D:K32 C:KJ4");
     EXPECT_EQ(f.RuleScore("1S"), 5);
-    EXPECT_EQ(f.ChooseText(), "1N");
+    EXPECT_EQ(f.ScoreOf("1N"), -1);
+    EXPECT_EQ(f.ChooseText(), "1S");
 }
 
 TEST(OpeningBids, MajorChoicesAndTwoLongSuits) {
@@ -40,13 +41,15 @@ TEST(OpeningBids, MajorChoicesAndTwoLongSuits) {
 
 TEST(OpeningBids, SeatRulesAndPassesInFourthSeat) {
     BidderFixture f;
-    // Fourth seat, 11 HCP, 12 total points and two spades: no one-level opening.
+    // Fourth seat, 11 HCP, 12 total points and two spades: no one-level opening, and a
+    // five-card suit is no weak two.
     f.Deal(West, "S:32 H:AQ432 D:KT2 C:Q32");
     f.Calls({"P", "P", "P"});
     for (const char* call : {"1C", "1D", "1H", "1S"}) EXPECT_LE(f.RuleScore(call), -100) << call;
+    EXPECT_LT(f.ScoreOf("2H"), 0);
     EXPECT_EQ(f.ChooseText(), "P");
-    // The same hand opens in first seat.
-    f.Deal(North, "S:32 H:AQ432 D:KT2 C:Q32");
+    // A point more opens in first seat.
+    f.Deal(North, "S:32 H:AQ432 D:KJ2 C:Q32");
     EXPECT_EQ(f.ChooseText(), "1H");
     // A pass before anyone has bid denies an opening hand.
     f.Deal(North, "S:32 H:Q5432 D:T92 C:Q32");
@@ -58,12 +61,13 @@ TEST(OpeningBids, SeatRulesAndPassesInFourthSeat) {
 
 TEST(OpeningBids, NotrumpRanges) {
     BidderFixture f;
-    f.Deal(North, "S:AK3 H:KQ4 D:AQ32 C:KJ4");  // 21 HCP, balanced
+    f.Deal(North, "S:AK3 H:KQ4 D:AQ32 C:QJ4");  // 21 HCP, balanced
     EXPECT_EQ(f.ChooseText(), "2N");
-    f.Deal(North, "S:AK3 H:KQ4 D:AKQ2 C:KJ4");  // 24
-    EXPECT_NE(f.ChooseText(), "2N");
-    f.Deal(North, "S:AK3 H:AKQ4 D:AKQ2 C:KJ");  // 27, all stopped
-    EXPECT_EQ(f.ChooseText(), "3N");
+    f.Deal(North, "S:AK3 H:KQ4 D:AQ32 C:KJ4");  // 22: too strong for 2NT
+    EXPECT_EQ(f.ScoreOf("2N"), score::TooStrongForCall);
+    f.Deal(North, "S:AK3 H:AKQ4 D:KQ32 C:KJ");  // 25, all stopped
+    EXPECT_EQ(f.RuleScore("3N"), 100);
+    EXPECT_GE(f.ScoreOf("3N"), 0);
     // The 4NT opening scores 100 but shows 33 points, so verification rejects it.
     EXPECT_EQ(f.RuleScore("4N"), 100);
     EXPECT_EQ(f.c.MeaningCode, meaning::AceAsk);

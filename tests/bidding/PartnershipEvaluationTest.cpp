@@ -43,18 +43,19 @@ TEST(PartnershipEvaluation, PartnerLosersAndControls) {
 
 TEST(PartnershipEvaluation, FitPointsForShortness) {
     BidderFixture f;
-    const auto supportAfterHearts = [&f](const char* hand) {
+    const auto supportAfterHearts = [&f](const char* hand, int partnerHearts = 4) {
         f.Deal(South, hand);
-        f.c.Records.Shown[North].MinLen[Hearts] = 4;
+        f.c.Records.Shown[North].MinLen[Hearts] = partnerHearts;
         f.c.Players[North].Meanings.Insert(meaning::OneHeartOpening);
         f.c.Players[North].LastMeaning = meaning::OneHeartOpening;
         f.Calls({"1H", "P"});
         return f.c.BidderHand().SupportPts;
     };
-    EXPECT_EQ(supportAfterHearts("S:AQ32 H:K432 D:5432 C:2"), 2);
-    EXPECT_LE(supportAfterHearts("S:AQ32 H:K432 D:5432 C:K"), 0);  // bare king: no shortness
-    EXPECT_EQ(supportAfterHearts("S:AQ32 H:K432 D:65432 C:-"), 3);
-    EXPECT_EQ(supportAfterHearts("S:AQ432 H:K43 D:65432 C:2"), 1);  // three trumps: one less
+    EXPECT_EQ(supportAfterHearts("S:AQ3 H:K432 D:65432 C:2"), 2);
+    EXPECT_LE(supportAfterHearts("S:AQ3 H:K432 D:65432 C:K"), 0);  // bare king: no shortness
+    EXPECT_EQ(supportAfterHearts("S:AQ2 H:K432 D:765432 C:-"), 3);
+    EXPECT_EQ(supportAfterHearts("S:AQ32 H:K432 D:5432 C:2"), 3);  // 4-4-4-1 counts 3
+    EXPECT_EQ(supportAfterHearts("S:AQ43 H:K43 D:65432 C:2", 5), 1);  // three trumps: one less
     EXPECT_EQ(f.c.OwnShown().FitSuit, Hearts);
 }
 

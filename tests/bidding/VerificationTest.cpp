@@ -1,5 +1,6 @@
 #include "BidderFixture.h"
 
+#include "bidding/HandEvaluation.h"
 #include "bidding/Verification.h"
 
 namespace corvane::test {
@@ -25,10 +26,10 @@ void Points12To14(TBidInfo& i) {
 
 TEST(Verification, PointsShortOrTooStrong) {
     BidderFixture f;
-    f.Deal(North, "S:K32 H:Q32 D:K32 C:5432");  // 10 points
+    f.Deal(North, "S:K32 H:Q32 D:K32 C:Q432");  // 10 points
     EXPECT_EQ(Verify(f, Points12To14), -2);
     EXPECT_FALSE(f.c.TooStrong);
-    f.Deal(North, "S:K32 H:Q32 D:K32 C:AJ32");  // 15 points
+    f.Deal(North, "S:A32 H:K32 D:K32 C:AJ32");  // 15 points
     f.c.FallbackCall = Pass;
     f.c.FallbackScore = score::NoFallback;
     EXPECT_EQ(Verify(f, Points12To14), score::TooStrongForCall);
@@ -64,7 +65,8 @@ TEST(Verification, ConditionsEndTheTests) {
     EXPECT_EQ(Verify(f, [](TBidInfo& i) { i.Disabled = 1; }), score::Disabled);
     EXPECT_EQ(Verify(f, [](TBidInfo& i) { i.FourthSeat = 2; }), score::RejectedByTest);
     // A ruled-out pass ends lower than any bid.
-    EXPECT_EQ(Verify(f, [](TBidInfo& i) { i.MinLen[Hearts] = 9; }, Pass), score::Disabled);
+    EXPECT_EQ(Verify(f, [](TBidInfo& i) { i.AcesCode = "3"; }, Pass), score::Disabled);
+    EXPECT_EQ(Verify(f, [](TBidInfo& i) { i.AcesCode = "3"; }), score::RuledOut);
 }
 
 TEST(Verification, AceKingQueenAndControlCodes) {

@@ -265,14 +265,15 @@ void ScoreWeakTwo(Opening& o) {
     if (info.MinPts == 0) info.MinPts = 6;
     info.PointsAreHCP = 1;
     info.MinLosers = 6.6;
-    if (o.FirstOrSecond()) {
-        info.MaxLosers = 8.5;
-        SetLength(c, Spades, 1, 3);
-        SetLength(c, Hearts, 1, 3);
-        SetLength(c, Diamonds, 1, 4);
-        SetLength(c, Clubs, 1, 4);
-        SetLength(c, o.strain, 6, 7);
-    } else {
+    // The shape of a weak two holds in every seat; later seats only relax the losers and the
+    // points. Without it a third- or fourth-seat weak two would promise no length at all.
+    info.MaxLosers = 8.5;
+    SetLength(c, Spades, 1, 3);
+    SetLength(c, Hearts, 1, 3);
+    SetLength(c, Diamonds, 1, 4);
+    SetLength(c, Clubs, 1, 4);
+    SetLength(c, o.strain, 6, 7);
+    if (!o.FirstOrSecond()) {
         info.MaxLosers -= 0.5;
         info.MinPts = std::max(info.MinPts, 6 + o.RelativeVul());
         if (!IsMajor(o.strain)) {
