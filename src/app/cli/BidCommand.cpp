@@ -1,6 +1,6 @@
 // corvane-cli bid --deal "N:..." --dealer N --vul None: the computer bids all four seats by the
 // two sides' cards and prints each call with its meaning code and explanation.
-#include "app/cli/CliCommand.h"
+#include "app/cli/BiddingOptions.h"
 #include "bidding/BidSelection.h"
 #include "bidding/BiddingCase.h"
 #include "bidding/BiddingData.h"
@@ -18,9 +18,7 @@ struct BidArguments {
     std::string Deal;
     std::string Dealer = "N";
     std::string Vul = "None";
-    std::string NSCard = std::string(DefaultCardFileName);
-    std::string EWCard = std::string(DefaultCardFileName);
-    std::string Data = CORVANE_SHIPPED_DATA;
+    BiddingOptions Bidding;
 };
 
 [[noreturn]] void Refuse(const std::string& message) {
@@ -41,7 +39,7 @@ void Run(const BidArguments& args) {
     }
     if (vul < 0) Refuse("the vulnerability is one of None, NS, EW, Both");
     BiddingData data;
-    if (std::string error = LoadBiddingData(data, args.Data, args.NSCard, args.EWCard); !error.empty()) {
+    if (std::string error = args.Bidding.Load(data); !error.empty()) {
         Refuse(error);
     }
     BidderContext c;
@@ -69,9 +67,7 @@ const CommandRegistration registration([](CLI::App& program) {
     command->add_option("--deal", args->Deal, "The deal, e.g. \"N:AKQ2.J54.T9.8765 ...\"")->required();
     command->add_option("--dealer", args->Dealer, "N, E, S or W");
     command->add_option("--vul", args->Vul, "None, NS, EW or Both");
-    command->add_option("--ns-card", args->NSCard, "North-South's convention card file");
-    command->add_option("--ew-card", args->EWCard, "East-West's convention card file");
-    command->add_option("--data", args->Data, "The folder with the cards and \"Alerts.txt\"");
+    args->Bidding.AddTo(*command);
     command->callback([args] { Run(*args); });
 });
 

@@ -1,6 +1,6 @@
 // corvane-cli bidtest FILE.jsonl: runs bidding cases, one JSON object per line, and prints every
 // miss and the pass rate; the last line is "N passed, M failed".
-#include "app/cli/CliCommand.h"
+#include "app/cli/BiddingOptions.h"
 #include "bidding/BiddingCase.h"
 #include "bidding/BiddingData.h"
 
@@ -16,9 +16,7 @@ namespace {
 struct BidTestArguments {
     std::string File;
     bool Json = false;
-    std::string NSCard = std::string(DefaultCardFileName);
-    std::string EWCard = std::string(DefaultCardFileName);
-    std::string Data = CORVANE_SHIPPED_DATA;
+    BiddingOptions Bidding;
 };
 
 std::string JsonString(const std::string& text) {
@@ -38,7 +36,7 @@ void Run(const BidTestArguments& args) {
         throw Failure();
     }
     BiddingData data;
-    if (std::string error = LoadBiddingData(data, args.Data, args.NSCard, args.EWCard); !error.empty()) {
+    if (std::string error = args.Bidding.Load(data); !error.empty()) {
         std::cerr << "corvane-cli bidtest: " << error << '\n';
         throw Failure();
     }
@@ -81,9 +79,7 @@ const CommandRegistration registration([](CLI::App& program) {
     auto args = std::make_shared<BidTestArguments>();
     command->add_option("file", args->File, "The cases, one JSON object per line")->required();
     command->add_flag("--json", args->Json, "One JSON object per case instead of the misses");
-    command->add_option("--ns-card", args->NSCard, "North-South's convention card file");
-    command->add_option("--ew-card", args->EWCard, "East-West's convention card file");
-    command->add_option("--data", args->Data, "The folder with the cards and \"Alerts.txt\"");
+    args->Bidding.AddTo(*command);
     command->callback([args] { Run(*args); });
 });
 
