@@ -48,7 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     ConventionCard card = ConventionCard::FromText(text);
     UpgradeCard(card);
-    AddAdditionalConventions(card);
 
     // A leading byte-order mark is dropped on reading, so a card whose first key starts with
     // one cannot come back byte for byte.

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing. Works as root or through sudo.
 set -euo pipefail
 packages=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          qt6-base-dev xvfb xauth)
+          qt6-base-dev fonts-dejavu-core xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -51,20 +51,6 @@ bool UpgradeCard(ConventionCard& card) {
     return true;
 }
 
-void AddAdditionalConventions(ConventionCard& card) {
-    const std::string names = card.Value("ZNEWCNVTS");
-    size_t pos = 0;
-    while (pos < names.size()) {
-        const size_t start = names.find_first_not_of(" ,_", pos);
-        if (start == std::string::npos) break;
-        size_t end = names.find_first_of(" ,_", start);
-        if (end == std::string::npos) end = names.size();
-        const std::string name = names.substr(start, end - start);
-        if (card.Value(name).empty()) card.Set(name, Ticked);
-        pos = end;
-    }
-}
-
 CardLoadResult LoadCard(ConventionCards& cards, int side, const std::filesystem::path& folder) {
     CardLoadResult result;
     const std::string defaultName(DefaultCardFile);
@@ -87,7 +73,6 @@ CardLoadResult LoadCard(ConventionCards& cards, int side, const std::filesystem:
     // An upgraded card is written back so that the move happens once; when the write fails the
     // card is still used as upgraded and the move is repeated at the next load.
     if (card && UpgradeCard(loaded)) SaveCard(loaded, folder / state.CardFileName);
-    AddAdditionalConventions(loaded);
     cards.Card(side) = std::move(loaded);
     cards.UpdateDefences();
     return result;

@@ -17,18 +17,14 @@ struct CardLoadResult {
 };
 
 // Reads the side's card (State(side).CardFileName, a file of the folder) into the pair, upgrades
-// it and rewrites it when it was old, adds its additional conventions as ticked boxes and
-// recomputes the defences. A missing card is replaced by the default card, which becomes the
+// it and rewrites it when it was old, and recomputes the defences. The definition database adds
+// the card's additional conventions when it is built from the card. A missing card is replaced by the default card, which becomes the
 // side's file name.
 CardLoadResult LoadCard(ConventionCards& cards, int side, const std::filesystem::path& folder);
 
 // Moves the notrump settings of a card without "StrongNTHCP" under the main structure and sets
 // "StrongNTHCP" to 14; true when the card changed.
 bool UpgradeCard(ConventionCard& card);
-
-// Each name of "ZNEWCNVTS" (separated by blanks, commas or "_") becomes a ticked box, unless the
-// card already gives that key a value.
-void AddAdditionalConventions(ConventionCard& card);
 
 std::optional<ConventionCard> ReadCardFile(const std::filesystem::path& file);
 

@@ -111,6 +111,23 @@ DefinitionFiles DefinitionFiles::FromTexts(std::string_view sequences, std::stri
     return files;
 }
 
+DefinitionFiles DefinitionFiles::ReadOnly(const std::string& dataFolder,
+                                          const std::string& sectionOrderPath) {
+    std::array<std::string, 3> texts;
+    std::vector<std::string> messages;
+    const std::array<std::string, 3> paths = {Joined(dataFolder, SequenceFileName),
+                                              Joined(dataFolder, MyStyleFileName), sectionOrderPath};
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::string error;
+        if (platform::ReadWholeFile(paths[i], texts[i], error) == platform::ReadOutcome::Failed) {
+            messages.push_back(std::move(error));
+        }
+    }
+    DefinitionFiles files = FromTexts(texts[0], texts[1], texts[2]);
+    files.messages_ = std::move(messages);
+    return files;
+}
+
 void DefinitionFiles::ReadSectionOrder(std::string_view text) {
     for (const std::string& line : SplitIniText(text)) {
         std::string_view name;
@@ -184,8 +201,10 @@ SideDatabase BuildSideDatabase(const DefinitionFiles& files, SideCardAccess& sid
         }
     };
     loadNamed(StandardSection, '0');
-    loadNamed(general, '2');
-    loadNamed(special, '7');
+    // A card whose general approach is the standard one must not load "STD" a second time at a
+    // higher priority: the player's own "STD" definitions would then never win.
+    if (!SameName(general, StandardSection)) loadNamed(general, '2');
+    if (!SameName(special, StandardSection) && !SameName(special, general)) loadNamed(special, '7');
 
     for (int i = 0; i < sections.Count(); ++i) {
         const std::string& name = sections.Name(i);

@@ -44,6 +44,8 @@ std::vector<std::string> AdditionalConventions(std::string_view value);
 class DefinitionFiles {
 public:
     DefinitionFiles(const std::string& dataFolder, const std::string& sectionOrderPath);
+    // Reads the files as they are, for tools: nothing is created or written.
+    static DefinitionFiles ReadOnly(const std::string& dataFolder, const std::string& sectionOrderPath);
     // From texts, for tools and tests; nothing is written.
     static DefinitionFiles FromTexts(std::string_view sequences, std::string_view myStyle,
                                      std::string_view sectionOrder);

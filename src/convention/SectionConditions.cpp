@@ -1,5 +1,6 @@
 #include "convention/SectionConditions.h"
 
+#include "convention/CardVocabulary.h"
 #include "files/IniCollation.h"
 
 #include <algorithm>
@@ -7,13 +8,6 @@
 
 namespace corvane {
 namespace {
-
-// Keys stored once per notrump structure, under the structure's code and ":".
-constexpr std::array<std::string_view, 24> StructureKeys = {
-    "STAY", "PUP1", "GARB", "1N2D", "1N2H", "1N2S", "1N2N", "1N3C", "1N3D", "1N3H", "1N3S", "SYSON",
-    "TEX1", "SMOLL1", "LEBF", "LEBS", "IN-X", "ACCP", "WALS", "XX2C", "BELA", "RELAYPOOR",
-    "RELAYGOOD", "SMOL1",
-};
 
 constexpr std::array<std::string_view, 10> DefenceNames = {
     "NATURAL", "ASTRO", "BROZEL", "CANSINO", "CAPP", "DONT", "HELLO", "LANDY", "MECKWELL", "WOOLSEY",
@@ -59,7 +53,7 @@ ConditionResult TestCondition(std::string condition, const SectionConditionSides
     ConditionResult result;
     if (const auto gt = condition.find('>'); gt != std::string::npos) {
         std::string key = condition.substr(0, gt);
-        if (OneOf(key, StructureKeys)) key = StructureCode(card) + ":" + key;
+        if (OneOf(key, card_keys::NTStructureKeys)) key = StructureCode(card) + ":" + key;
         result.Holds = card.Value(key) == condition.substr(gt + 1);
     } else if (SameName(condition, "RKC")) {
         const std::string scheme = card.Value("4N");
@@ -77,7 +71,7 @@ ConditionResult TestCondition(std::string condition, const SectionConditionSides
         result.Holds = !result.LevelLimit.empty() && result.LevelLimit.front() != '_';
         result.LevelFiltered = true;
     } else {
-        const std::string key = OneOf(condition, StructureKeys) ? "M:" + condition : condition;
+        const std::string key = OneOf(condition, card_keys::NTStructureKeys) ? "M:" + condition : condition;
         result.Holds = card.Value(key) == "X" || Listed(additional, condition);
     }
     if (negated) {

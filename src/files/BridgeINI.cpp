@@ -128,10 +128,7 @@ void TBridgeINI::Open(const std::string& path) {
         if (otherName && sourceRead) SetModified(true);
     }
 
-    const auto& sections = Sections();
-    for (int i = 0; i < sections.Count(); ++i) {
-        if (IsResultSection(sections.Name(i))) continue;
-        const int board = SectionNumber(sections.Name(i));
+    for (int board : Boards()) {
         if (ResultSections(board).size() >= 2) CompareResults(board);
     }
     ErrorList.clear();
@@ -324,11 +321,7 @@ int TBridgeINI::ResultsWithAuction() const {
     return count;
 }
 
-int TBridgeINI::BoardCount() const {
-    int count = 0;
-    for (int i = 0; i < Sections().Count(); ++i) count += !IsResultSection(Sections().Name(i));
-    return count;
-}
+int TBridgeINI::BoardCount() const { return static_cast<int>(Boards().size()); }
 
 int TBridgeINI::FirstBoard() const {
     return Sections().Count() == 0 ? 0 : std::max(SectionNumber(Sections().Name(0)), 0);
@@ -340,11 +333,8 @@ int TBridgeINI::LastBoard() const {
     const int last = SectionNumber(s.Name(s.Count() - 1));
     // Up to 99 the name order is the numeric order; beyond it every deal section is looked at.
     if (last >= 0 && last < 99) return last;
-    int highest = 0;
-    for (int i = 0; i < s.Count(); ++i) {
-        if (!IsResultSection(s.Name(i))) highest = std::max(highest, SectionNumber(s.Name(i)));
-    }
-    return highest;
+    const auto boards = Boards();
+    return boards.empty() ? 0 : std::max(*std::max_element(boards.begin(), boards.end()), 0);
 }
 
 int TBridgeINI::MaxResults() const {
@@ -375,11 +365,17 @@ bool TBridgeINI::PlayedBoard(int board, std::string_view name) const {
     return false;
 }
 
-int TBridgeINI::FirstUnfinishedBoard(std::string_view player) const {
+std::vector<int> TBridgeINI::Boards() const {
+    std::vector<int> boards;
     const auto& s = Sections();
     for (int i = 0; i < s.Count(); ++i) {
-        if (IsResultSection(s.Name(i))) continue;
-        const int board = SectionNumber(s.Name(i));
+        if (!IsResultSection(s.Name(i))) boards.push_back(SectionNumber(s.Name(i)));
+    }
+    return boards;
+}
+
+int TBridgeINI::FirstUnfinishedBoard(std::string_view player) const {
+    for (int board : Boards()) {
         if (BoardStatus(board, player) != Played) return board;
     }
     return LastBoard();
@@ -387,10 +383,7 @@ int TBridgeINI::FirstUnfinishedBoard(std::string_view player) const {
 
 int TBridgeINI::LastPlayedBoard(std::string_view player) const {
     int last = 0;
-    const auto& s = Sections();
-    for (int i = 0; i < s.Count(); ++i) {
-        if (IsResultSection(s.Name(i))) continue;
-        const int board = SectionNumber(s.Name(i));
+    for (int board : Boards()) {
         if (BoardStatus(board, player) == Played) last = std::max(last, board);
     }
     return last;
@@ -398,10 +391,7 @@ int TBridgeINI::LastPlayedBoard(std::string_view player) const {
 
 int TBridgeINI::NextBoard(std::string_view player) const {
     int last = 0;
-    const auto& s = Sections();
-    for (int i = 0; i < s.Count(); ++i) {
-        if (IsResultSection(s.Name(i))) continue;
-        const int board = SectionNumber(s.Name(i));
+    for (int board : Boards()) {
         if (BoardStatus(board, player) != NotStarted) last = std::max(last, board);
     }
     return last + 1;

@@ -111,6 +111,8 @@ public:
     std::vector<std::string> ResultSections(int board) const;
     int ResultCount() const { return static_cast<int>(ResultSections(HandNumber).size()); }
     int ResultsWithAuction() const;
+    // The numbers of the deal sections, in section order.
+    std::vector<int> Boards() const;
     int BoardCount() const;
     int FirstBoard() const;
     int LastBoard() const;

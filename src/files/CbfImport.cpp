@@ -1,6 +1,7 @@
 #include "files/CbfImport.h"
 
 #include "cards/Cards.h"
+#include "files/HandFields.h"
 
 #include <array>
 
@@ -18,14 +19,6 @@ CbfLine SplitLine(const std::string& line) {
     if (colon == std::string::npos) return {};
     return CbfLine{UpperCase(Trimmed(std::string_view(line).substr(0, colon))),
                    colon + 2 <= line.size() ? line.substr(colon + 2) : std::string()};
-}
-
-std::string VulnerabilityName(std::string_view text) {
-    const std::string head = UpperCase(text.substr(0, 3));
-    if (head == "NS" || head == "N/S" || head == "N-S") return "NS";
-    if (head == "EW" || head == "E/W" || head == "E-W") return "EW";
-    if (head == "BOT" || head == "ALL") return "Both";
-    return "None";
 }
 
 // One hand from character 11 on: "S:AK2 H:QJ3 D:T98 C:7654", suits in PBN order.
@@ -71,7 +64,7 @@ private:
         } else if (tag == "DEALER") {
             dealer_ = value;
         } else if (tag == "VULN") {
-            vulnerable_ = VulnerabilityName(value);
+            vulnerable_ = VulnerabilityNames[VulnerabilityFromText(value)];
         } else if (tag == "CARDS") {
             ReadCards();
         } else if (tag == "PLAYERS") {
@@ -147,7 +140,8 @@ private:
     const std::vector<std::string>& lines_;
     size_t i_ = 0;
     DealFileSections out_;
-    std::string event_, dealer_, vulnerable_ = "None", deal_;
+    std::string event_, dealer_, deal_;
+    std::string_view vulnerable_ = VulnerabilityNames[VulNone];
     int events_ = 0;
     int board_ = 1;
     std::string section_;

@@ -19,7 +19,8 @@ enum class DealFileKind { Ini, Pbn, Lin, Cbf, Unknown };
 // By extension, ignoring case; ".TXT" files are hand files too.
 DealFileKind DealFileKindOf(std::string_view path);
 
-// A file's lines (LF or CRLF, a leading UTF-8 byte-order mark dropped), kept whole.
+// A file's lines (LF or CRLF, a leading UTF-8 byte-order mark dropped), kept whole: a deal
+// file's comments and sections may run past the length of a hand-file line.
 std::vector<std::string> SplitTextLines(std::string_view text);
 
 // Converts the lines of a deal file of the given kind into hand-file text. Hand files (and
@@ -50,7 +51,8 @@ struct PbnCopy {
     bool written = false;
 };
 
-// Writes the whole hand file, or with justThisDeal only the given board, as PBN beside it.
+// Writes the whole hand file, or with justThisDeal only the given board, as PBN beside it,
+// replacing any file of that name.
 PbnCopy CopyToPbn(const TBiggerINIFile& handFile, int board, bool justThisDeal);
 
 }  // namespace corvane

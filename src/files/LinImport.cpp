@@ -2,6 +2,7 @@
 
 #include "bidding/Call.h"
 #include "bidding/CallText.h"
+#include "files/DealFileAuction.h"
 #include "cards/Cards.h"
 #include "scoring/ContractScore.h"
 
@@ -42,31 +43,6 @@ struct Contract {
     TSeat declarer = South;
     std::optional<int> tricks;  // from the result list
 };
-
-bool IsBidText(std::string_view call) { return IsBid(CallFromText(call)); }
-CallCode BidFromText(std::string_view call) { return CallFromText(call); }
-
-Contract ContractFromAuction(const std::vector<std::string>& calls, TSeat dealer) {
-    Contract contract;
-    int last = -1;
-    for (size_t k = 0; k < calls.size(); ++k) {
-        if (IsBidText(calls[k])) last = static_cast<int>(k);
-    }
-    contract.known = true;
-    if (last < 0) return contract;  // passed out
-    contract.bid = BidFromText(calls[static_cast<size_t>(last)]);
-    for (int k = last; k >= 0; k -= 2) {
-        const auto& call = calls[static_cast<size_t>(k)];
-        if (IsBidText(call) && StrainOf(BidFromText(call)) == StrainOf(contract.bid))
-            contract.declarer = static_cast<TSeat>((dealer + k) & 3);
-    }
-    for (size_t k = static_cast<size_t>(last) + 1; k < calls.size(); ++k) {
-        const std::string call = calls[k].substr(0, calls[k].find('('));
-        if (call == "X") contract.doubling = 1;
-        if (call == "XX" && contract.doubling == 1) contract.doubling = 2;
-    }
-    return contract;
-}
 
 // "4SNX-1", "3NS=", "2HE+2", "P".
 Contract ContractFromResult(std::string_view entry) {
@@ -126,7 +102,8 @@ PlayedTricks ArrangePlay(const std::vector<CardCode>& cards, TSeat declarer, Str
         for (size_t i = 0; i < count; ++i) {
             const CardCode card = cards[first + i];
             const TSeat seat = static_cast<TSeat>((leader + i) & 3);
-            trick[static_cast<size_t>((seat - declarer + 3) & 3)] = CardText(card);
+            trick[static_cast<size_t>((seat - declarer + 3) & 3)] =
+                std::string{StrainLetters[static_cast<size_t>(SuitOf(card))], RankChars[static_cast<size_t>(RankOf(card))]};
             const bool beats = best == NoCard ||
                                (SuitOf(card) == SuitOf(best) && RankOf(card) > RankOf(best)) ||
                                (SuitOf(card) == trump && SuitOf(best) != trump);
@@ -182,7 +159,7 @@ private:
     void Handle(const std::string& tag, const std::string& value) {
         if (tag == "vg") ReadEvent(value);
         else if (tag == "rs") results_ = SplitList(value);
-        else if (tag == "pn" || tag == "pw") names_ = SplitList(value);
+        else if (tag == "pn" || tag == "pw") ReadNames(value);
         else if (tag == "mp") boardScores_ = SplitList(value);
         else if (tag == "mn") fallbackEvent_ = value;
         else if (tag == "qx") StartBoard(value);
@@ -213,6 +190,13 @@ private:
         for (size_t i = 9; i < items.size(); ++i) messages_.push_back("Unknown VG data: " + items[i]);
     }
 
+    // Names given before a board's deal belong to that board; once its deal is read they are
+    // the next board's (files that name each room's players just before its "qx").
+    void ReadNames(const std::string& value) {
+        names_ = SplitList(value);
+        if (!open_ || !dealRead_) boardNames_ = names_;
+    }
+
     void StartBoard(const std::string& value) {
         if (open_) FinishBoard();
         const std::string place = value.substr(0, value.find(','));
@@ -229,6 +213,7 @@ private:
         if (sawBoard_) claim_.reset();
         sawBoard_ = true;
         dealRead_ = false;
+        boardNames_ = names_;
         open_ = true;
         board_ = board;
         room_ = room;
@@ -405,7 +390,7 @@ private:
 
     const std::string& Name(size_t i) const {
         static const std::string none;
-        return i < names_.size() ? names_[i] : none;
+        return i < boardNames_.size() ? boardNames_[i] : none;
     }
 
     // The list entry of this board and room: two entries a board, open room first.
@@ -420,7 +405,7 @@ private:
         const bool closed = std::tolower(static_cast<unsigned char>(room_)) == 'c';
         // Names run South, West, North, East; a closed room's four follow the open room's,
         // unless the list holds just the four of this room.
-        const size_t first = closed && names_.size() > 4 ? 4 : 0;
+        const size_t first = closed && boardNames_.size() > 4 ? 4 : 0;
         static constexpr std::array<std::string_view, 4> order{"South", "West", "North", "East"};
         for (size_t i = 0; i < 4; ++i) WriteResult(order[i], Name(first + i));
 
@@ -436,9 +421,11 @@ private:
 
         Contract contract;
         if (calls.size() >= 4) {
-            std::vector<std::string> bare;
-            for (const auto& call : calls) bare.push_back(call.substr(0, call.find('(')));
-            contract = ContractFromAuction(bare, dealer_);
+            const AuctionContract reached = ContractOfCalls(calls, dealer_);
+            contract.known = true;
+            contract.bid = reached.bid;
+            contract.doubling = reached.doubling;
+            contract.declarer = reached.declarer == NoSeat ? South : reached.declarer;
         } else if (const auto* entry = BoardEntry(results_, closed)) {
             contract = ContractFromResult(*entry);
         }
@@ -498,7 +485,7 @@ private:
     std::string date_;
     std::string event_, fallbackEvent_, segment_, scoring_, homeTeam_, visitTeam_;
     int homeCarry_ = 0, visitCarry_ = 0, firstBoard_ = 1;
-    std::vector<std::string> results_, names_, boardScores_;
+    std::vector<std::string> results_, names_, boardNames_, boardScores_;
     int board_ = 1;
     int dealCounter_ = 0;
     bool open_ = false;

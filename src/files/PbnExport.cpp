@@ -2,7 +2,9 @@
 
 #include "bidding/CallText.h"
 #include "cards/Cards.h"
+#include "files/DealFileAuction.h"
 #include "files/DealFileSections.h"
+#include "files/HandFields.h"
 #include "files/HandFileKeys.h"
 #include "scoring/ContractScore.h"
 
@@ -29,43 +31,13 @@ const std::string& Get(const Values& values, std::string_view key) {
     return found == values.end() ? none : found->second;
 }
 
-TSeat SeatFromLetter(std::string_view text) {
-    if (text.size() > 1 && text.front() == '^') text.remove_prefix(1);
-    if (text.size() != 1) return NoSeat;
-    const auto letter = SeatLetters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(text[0]))));
-    if (letter != std::string_view::npos) return static_cast<TSeat>(letter);
-    return text[0] >= '0' && text[0] <= '3' ? static_cast<TSeat>(text[0] - '0') : NoSeat;
-}
+TSeat DeclarerOf(std::string_view text) { return SeatFromLetter(text).value_or(NoSeat); }
 
-Vulnerability VulnerabilityFrom(std::string_view text) {
-    const std::string head = UpperCase(text.substr(0, 3));
-    if (head == "NS" || head == "N/S" || head == "N-S") return VulNS;
-    if (head == "EW" || head == "E/W" || head == "E-W") return VulEW;
-    if (head == "BOT" || head == "ALL") return VulBoth;
-    return VulNone;
-}
-
-// The number after a "NS " or "EW " prefix, or the whole text.
-std::optional<int> NumberAfter(std::string_view text, std::string_view prefix) {
-    const size_t at = text.find(prefix);
-    if (at == std::string_view::npos) return IntegerFrom(text);
-    return IntegerFrom(text.substr(at + prefix.size()));
-}
-
-// The result's score from North-South's view: a stored score with its side prefix, a bare
-// score of the declaring side, or, when none is stored, the score of the contract and tricks.
+// The result's score from North-South's view: as stored, or, when none is stored, the score of
+// the contract and tricks.
 std::optional<int> NorthSouthScore(const Values& deal, const Values& result, TSeat declarer) {
     const std::string& stored = Get(result, "Score");
-    if (stored.find("NS") != std::string::npos) return NumberAfter(stored, "NS");
-    if (stored.find("EW") != std::string::npos) {
-        const auto ew = NumberAfter(stored, "EW");
-        return ew ? std::optional(-*ew) : std::nullopt;
-    }
-    if (!stored.empty()) {
-        const auto own = IntegerFrom(stored);
-        if (!own) return std::nullopt;
-        return declarer != NoSeat && Side(declarer) == 2 ? -*own : *own;
-    }
+    if (!stored.empty()) return ScoreFromText(stored, declarer == NoSeat ? South : declarer);
     const std::string contract = UpperCase(Get(result, "Contract"));
     const CallCode call = CallFromText(contract);
     const auto tricks = IntegerFrom(Get(result, "Result"));
@@ -73,7 +45,7 @@ std::optional<int> NorthSouthScore(const Values& deal, const Values& result, TSe
     if (!IsBid(call) || !tricks || declarer == NoSeat) return std::nullopt;
     const int doubling = contract.find("XX") != std::string::npos ? 2 : contract.find('X') != std::string::npos ? 1 : 0;
     return ContractScore(call, doubling, declarer, std::max(*tricks, 0),
-                         SeatVulnerable(VulnerabilityFrom(Get(deal, "Vulnerable")), declarer));
+                         SeatVulnerable(VulnerabilityFromText(Get(deal, "Vulnerable")), declarer));
 }
 
 // "3N" becomes "3NT", "1N(1)" "1NT=1=".
@@ -145,14 +117,8 @@ void WriteAuction(std::string& out, const std::string& stored, std::string_view 
 }
 
 void WritePlay(std::string& out, const std::string& stored, TSeat declarer) {
-    std::vector<std::string> cards;
-    size_t start = 0;
-    while (start <= stored.size()) {
-        const size_t comma = stored.find(',', start);
-        const size_t end = comma == std::string::npos ? stored.size() : comma;
-        cards.push_back(UpperCase(Trimmed(std::string_view(stored).substr(start, end - start))));
-        start = end + 1;
-    }
+    std::vector<std::string> cards = SplitCommaList(stored);
+    for (auto& card : cards) card = UpperCase(Trimmed(card));
     while (!cards.empty() && cards.back().empty()) cards.pop_back();
     if (cards.empty() || declarer == NoSeat) return;
     WriteTag(out, "Play", std::string(1, SeatLetters[NextSeat(declarer)]));
@@ -167,7 +133,7 @@ void WritePlay(std::string& out, const std::string& stored, TSeat declarer) {
 // The deal with the dealer's hand first when it is a whole deal; otherwise as stored.
 std::string DealText(const std::string& stored, std::string_view dealerText) {
     DealHoldings deal{};
-    const TSeat dealer = SeatFromLetter(dealerText);
+    const TSeat dealer = DeclarerOf(dealerText);
     if (dealer == NoSeat || !DealFromPbn(stored, deal)) return stored;
     int cards = 0;
     for (const auto& hand : deal) {
@@ -179,7 +145,13 @@ std::string DealText(const std::string& stored, std::string_view dealerText) {
 void WriteGame(std::string& out, int board, const Values& deal, const Values& result,
                std::string_view section, int resultCount) {
     const std::string_view suffix = SectionSuffix(section);
-    const TSeat declarer = SeatFromLetter(Get(result, "Declarer"));
+    TSeat declarer = DeclarerOf(Get(result, "Declarer"));
+    if (declarer == NoSeat) {
+        // An unfinished table may record calls and cards without a declarer: the auction names
+        // him, so the cards are not lost.
+        const TSeat dealer = DeclarerOf(Get(deal, "Dealer"));
+        if (dealer != NoSeat) declarer = ContractOfCalls(CommaTextTokens(Get(result, "Auction")), dealer).declarer;
+    }
     for (int t = 0; t < tag::End; ++t) {
         const std::string_view name = PbnTags[static_cast<size_t>(t)];
         std::string value = Get(IsResultLevelTag(t) ? result : deal, name);

@@ -81,4 +81,11 @@ int InstallShippedFiles(const std::string& shippedFolder, const std::string& dat
     return copied;
 }
 
+std::string PrepareDataFolder(std::string& error) {
+    const std::string folder = DataFolderPath();
+    error = CreateDataFolder(folder);
+    if (error.empty()) InstallShippedFiles(ShippedFilesFolder(), folder);
+    return folder;
+}
+
 }  // namespace corvane::platform

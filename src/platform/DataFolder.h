@@ -25,4 +25,8 @@ std::string ShippedFilesFolder();
 // person already has is never replaced. Returns the number of files copied.
 int InstallShippedFiles(const std::string& shippedFolder, const std::string& dataFolder);
 
+// Start-up: the data folder, created when missing and given the shipped files it lacks.
+// Returns the folder; error is set to "Cannot create " and the folder when it cannot be made.
+std::string PrepareDataFolder(std::string& error);
+
 }  // namespace corvane::platform

@@ -84,6 +84,10 @@ struct Options {
     bool operator==(const Options&) const = default;
 };
 
+// A side's team name: its convention card's file name without folder and without everything
+// from the first ".".
+std::string TeamName(std::string_view cardFile);
+
 // The index of the display language in LanguageCodes (case ignored); 0 when unknown.
 int LanguageIndex(std::string_view code);
 

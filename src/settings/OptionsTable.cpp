@@ -130,6 +130,12 @@ Options DefaultOptions(const std::string& playerFolder) {
     return o;
 }
 
+std::string TeamName(std::string_view cardFile) {
+    if (const auto slash = cardFile.find_last_of('/'); slash != std::string_view::npos)
+        cardFile.remove_prefix(slash + 1);
+    return std::string(cardFile.substr(0, cardFile.find('.')));
+}
+
 int LanguageIndex(std::string_view code) {
     for (std::size_t i = 0; i < LanguageCodes.size(); ++i) {
         if (SameName(LanguageCodes[i], code)) return static_cast<int>(i);

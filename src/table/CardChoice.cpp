@@ -46,11 +46,11 @@ void TableController::BuildDealtSnapshot() {
 }
 
 CardCode TableController::GettheBestCard() {
-    view_.SetBusy(true);
+    Busy(true);
     view_.SetCaption(Caption::PlayPadText, "Thinking . . . ");
     const CardCode card = state_.PlaysSettled == 0 ? OpeningLeadPlaceholder() : GetSDCard();
     view_.SetCaption(Caption::PlayPadText, " ");
-    view_.SetBusy(false);
+    Busy(false);
     return card;
 }
 
@@ -76,7 +76,7 @@ CardCode TableController::GetSDCard() {
     if (!IsCard(card)) {
         view_.ShowMessage("BestCard = 0", MessageButtons::Ok);
         const int rank = result[4];
-        card = rank >= 2 && rank <= Ace ? MakeCard(result[3] & 3, rank) : NoCard;
+        card = rank >= 2 && rank <= Ace ? MakeCard(result[3] & 3, rank) : FallbackCard();
     }
     return card;
 }

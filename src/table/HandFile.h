@@ -39,6 +39,11 @@ struct DealContext {
     std::string EventTitle;
 };
 
+// Deals board `number` as the context asks. False, with the messages to show, when the practice
+// patterns cannot be met.
+bool DealNewBoard(const DealContext& context, int number, DealtBoard& board,
+                  std::vector<std::string>& messages);
+
 inline constexpr int NotPlayedBefore = 0;
 inline constexpr int StartedBefore = 1;
 inline constexpr int FinishedBefore = 2;
@@ -60,6 +65,7 @@ public:
     virtual void StartResult(int number, const std::string& player) = 0;
     virtual void StoreAuction(int number, const std::string& player,
                               const std::vector<std::string>& calls) = 0;
+    // Stores a finished hand; nothing when the player has already finished this board.
     virtual void StoreResult(int number, const HandResultRecord& result) = 0;
     virtual std::vector<HandResultRecord> Results(int number) const = 0;
     // Writes the file; false with a message the table shows when it could not.

@@ -15,21 +15,14 @@ bool MemoryHandFile::GetHand(int number, const DealContext& context, BoardRecord
         if (board.BoardText.empty()) board.BoardText = std::to_string(number);
         return true;
     }
-    if (context.Dealing == nullptr) return false;
-    DealRequest request = context.Request;
-    request.HandNumber = number;
-    DealOutcome outcome = Deal(*context.Dealing, request);
-    messages.insert(messages.end(), outcome.Messages.begin(), outcome.Messages.end());
-    if (!outcome.Ok) {
-        messages.emplace_back(TooRestrictiveMessage);
-        return false;
-    }
+    DealtBoard dealt;
+    if (!DealNewBoard(context, number, dealt, messages)) return false;
     board = BoardRecord{};
-    board.Holdings = outcome.Board.Holdings;
-    board.Dealer = outcome.Board.Dealer;
-    board.Vul = outcome.Board.Vul;
+    board.Holdings = dealt.Holdings;
+    board.Dealer = dealt.Dealer;
+    board.Vul = dealt.Vul;
     board.BoardText = std::to_string(number);
-    board.SeedText = outcome.Board.SeedText();
+    board.SeedText = dealt.SeedText();
     board.PlayerNames = context.PlayerNames;
     board.Comment = context.EventTitle;
     boards_[number] = board;
@@ -90,6 +83,7 @@ void MemoryHandFile::StoreAuction(int number, const std::string& player,
 void MemoryHandFile::StoreResult(int number, const HandResultRecord& result) {
     StartResult(number, result.Player);
     StoredResult* r = Find(number, result.Player);
+    if (r->Finished) return;
     r->Record = result;
     r->Finished = true;
 }

@@ -1,8 +1,8 @@
-// The auction of the board in play as the table drives it: the calls with their explanations,
-// and what they have established so far.
+// The auction of the board in play as the table drives it: the auction record, and each call
+// with its explanation so that a take-back or a replay can accept them again.
 #pragma once
 
-#include "bidding/Call.h"
+#include "bidding/Auction.h"
 
 #include <string>
 #include <vector>
@@ -21,30 +21,20 @@ public:
     // is not legal here or the auction is over.
     bool Accept(CallCode call, std::string explanation = {});
     bool IsLegal(CallCode call) const;
-    // At least four calls and the last three are passes.
-    bool Complete() const;
+    bool Complete() const { return AuctionComplete(record_.Calls); }
 
-    TSeat Dealer() const { return dealer_; }
-    TSeat Bidder() const { return static_cast<TSeat>((dealer_ + calls_.size()) & 3); }
+    const corvane::Auction& Record() const { return record_; }
+    TSeat Dealer() const { return record_.Dealer; }
+    TSeat Bidder() const { return record_.Bidder; }
     const std::vector<TableCall>& Calls() const { return calls_; }
-    CallCode HighestBid() const { return highest_; }  // Pass while no bid has been made
-    int Doubled() const { return doubled_; }
-    // The first of the declaring side to name the highest bid's strain; NoSeat before a bid.
-    TSeat Declarer() const { return declarer_; }
-
-    // "4S", "3NX", "Pass".
-    std::string ContractText() const;
+    CallCode HighestBid() const { return record_.HighestBid; }
+    int Doubled() const { return record_.Doubled; }
+    TSeat Declarer() const { return record_.Declarer; }
+    std::string ContractText() const { return corvane::ContractText(record_); }
 
 private:
-    TSeat dealer_ = North;
+    corvane::Auction record_;
     std::vector<TableCall> calls_;
-    CallCode highest_ = Pass;
-    int doubled_ = 0;
-    TSeat declarer_ = NoSeat;
-    TSeat lastBidder_ = NoSeat;
 };
-
-// "1S", "3N", "P", "X", "XX".
-std::string CallKeyText(CallCode call);
 
 }  // namespace corvane

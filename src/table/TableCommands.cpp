@@ -133,6 +133,13 @@ void TableController::PreferencesClick() {
     }
 }
 
+void TableController::ZeroRubberScorePadClick() {
+    scores_.ZeroScorePad();
+    view_.ShowPanel(Panel::RubberPad, true);
+}
+
+void TableController::ShowRubberScorePadClick() { view_.ShowPanel(Panel::RubberPad, true); }
+
 void TableController::SaveHandClick() { view_.OpenForm(Form::SaveHand, state_.HandNumber); }
 
 void TableController::OpenFormClick(Form form) { view_.OpenForm(form, 0); }
@@ -153,7 +160,7 @@ void TableController::DDTable1Click() {
             deal[s][static_cast<size_t>(suit)] = hands_[s].HoldingOf(suit);
         }
     }
-    view_.SetBusy(true);
+    Busy(true);
     DDTableResult result{};
     const std::int32_t rc = solver_.CalcDDtable(deal, result);
     for (auto& hand : hands_) hand.TrickCard = NoCard;
@@ -167,7 +174,7 @@ void TableController::DDTable1Click() {
             }
         }
     }
-    view_.SetBusy(false);
+    Busy(false);
 }
 
 void TableController::CloseDDResultsClick() {

@@ -1,5 +1,7 @@
 #include "table/TableController.h"
 
+#include "cards/NewBoard.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -48,6 +50,11 @@ void TableController::UpdateCaptions() {
     view_.SetCaption(Caption::EWTeamLine, "E-W:  " + options_.EWTeamName);
 }
 
+void TableController::Busy(bool busy) {
+    busyDepth_ += busy ? 1 : -1;
+    if ((busy && busyDepth_ == 1) || (!busy && busyDepth_ == 0)) view_.SetBusy(busy);
+}
+
 void TableController::RefreshSeatFlags() {
     int played = options_.HandsPlayed;
     int seen = options_.HandsSeen;
@@ -58,28 +65,42 @@ void TableController::RestoreDealtCards() {
     for (auto& hand : hands_) hand.RestoreDealtHoldings();
 }
 
+std::array<std::string, 4> TableController::PlayerNames() const {
+    std::array<std::string, 4> names;
+    for (TSeat s = North; s <= West; ++s) names[s] = SeatPlayerName(s);
+    return names;
+}
+
 std::string TableController::SeatPlayerName(TSeat seat) const {
     if (hands_[seat].PlayedHere) return options_.PlayerName;
     return std::string("Corvane ") + SeatLetters[seat];
+}
+
+DealContext TableController::NewBoardContext(int number) {
+    DealContext context;
+    context.Dealing = &dealing_;
+    context.Request.HandNumber = number;
+    context.Request.Rubber = options_.Scoring == RubberScoring;
+    context.Request.RubberVulnerability = scores_.RubberVulnerability();
+    BoardNaming naming;
+    naming.CurrentPlayer = options_.PlayerName;
+    naming.HandsPlayed = options_.HandsPlayed;
+    naming.NSTeam = options_.NSTeamName;
+    naming.EWTeam = options_.EWTeamName;
+    naming.Practice = state_.Dealing == DealingMode::Practice;
+    naming.MatchPlay = state_.MatchPlay;
+    context.PlayerNames = NewBoardPlayers(naming);
+    context.EventTitle = NewBoardEvent(naming);
+    return context;
 }
 
 bool TableController::LoadBoard() {
     TableHandFile* file = File();
     if (file == nullptr) return false;
     for (;;) {
-        DealContext context;
-        context.Dealing = &dealing_;
-        context.Request.HandNumber = state_.HandNumber;
-        context.Request.Rubber = options_.Scoring == RubberScoring;
-        for (TSeat s = North; s <= West; ++s) {
-            context.PlayerNames[s] =
-                hands_[s].PlayedHere
-                    ? options_.PlayerName
-                    : (s % 2 == 0 ? options_.NSTeamName : options_.EWTeamName) + " " + SeatLetters[s];
-        }
-        context.EventTitle = "Corvane 6 - Random Hands";
         std::vector<std::string> messages;
-        const bool ok = file->GetHand(state_.HandNumber, context, board_, messages);
+        const bool ok =
+            file->GetHand(state_.HandNumber, NewBoardContext(state_.HandNumber), board_, messages);
         for (const auto& m : messages) view_.ShowMessage(m, MessageButtons::Ok);
         if (ok) return true;
         if (state_.Dealing != DealingMode::Practice) return false;
@@ -112,6 +133,8 @@ void TableController::StartNewHand() {
     auction_.Reset(auction_.Dealer());
     view_.AuctionChanged();
 
+    if (options_.Scoring == RubberScoring) scores_.StartRubberHand();
+
     TableHandFile* file = File();
     if (file == nullptr) return;
     if (Upper(file->FileName()) != Upper(NewHandsFileName) && file->HandCount() > 0 &&
@@ -132,9 +155,9 @@ void TableController::StartNewHand() {
     view_.StopTimer(TableTimer::ClearTable);
     state_.Phase = PhaseDealing;
     RefreshSeatFlags();
-    view_.SetBusy(true);
+    Busy(true);
     const bool loaded = LoadBoard();
-    view_.SetBusy(false);
+    Busy(false);
     if (!loaded) {
         state_.Phase = PhaseHandOver;
         OpenDealerOptions();
@@ -202,6 +225,7 @@ void TableController::ResetAuction() {
     state_.PlayRecord.clear();
     state_.TrickOnTable = false;
     state_.AllHandsShown = false;
+    state_.EngineError = false;
     state_.Mode = PlayMode::Normal;
     state_.CurrentSeat = auction_.Bidder();
     keys_.Clear();
@@ -225,7 +249,7 @@ void TableController::ShowBiddingBox() {
 
 void TableController::BidToHuman() {
     biddingComputer_ = true;
-    view_.SetBusy(true);
+    Busy(true);
     while (!hands_[state_.CurrentSeat].PlayedHere && !auction_.Complete()) {
         const TSeat seat = state_.CurrentSeat;
         CallCode call = bidder_.ChooseCall(hands_, auction_, seat, options_.SimBid);
@@ -234,7 +258,7 @@ void TableController::BidToHuman() {
         AcceptBid(seat, call);
         if (state_.CurrentSeat == seat) break;  // the call was not taken
     }
-    view_.SetBusy(false);
+    Busy(false);
     biddingComputer_ = false;
 }
 
@@ -348,14 +372,12 @@ void TableController::ButTakeBackBidClick() {
 }
 
 std::vector<std::string> TableController::AuctionTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& call : auction_.Calls()) texts.push_back(CallKeyText(call.Code));
-    return texts;
+    return auction_.Record().Calls;
 }
 
 void TableController::AfterBidding() {
     TakeContractFromAuction();
-    view_.SetCaption(Caption::ContractText, "Contract " + auction_.ContractText() +
+    view_.SetCaption(Caption::ContractText, "Contract " + ContractDisplayText(auction_.Record()) +
                                                 (IsBid(state_.Contract)
                                                      ? " by " + std::string(SeatNames[state_.Declarer])
                                                      : std::string()));
@@ -434,6 +456,11 @@ void TableController::EOSNewHandClick() {
 
 void TableController::EOBNewHandClick() {
     ++state_.HandNumber;
+    StartNewHand();
+}
+
+void TableController::GoToBoard(int number) {
+    state_.HandNumber = std::max(1, number);
     StartNewHand();
 }
 

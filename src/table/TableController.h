@@ -8,6 +8,7 @@
 
 #include "cards/Dealer.h"
 #include "cards/Hands.h"
+#include "scoring/ScoreKeeper.h"
 #include "table/Bidder.h"
 #include "table/HandFile.h"
 #include "table/SolverLibrary.h"
@@ -42,6 +43,10 @@ public:
     bool AcceptsCardFrom(TSeat seat) const;
     CardCode SelectedCard() const { return selectedCard_; }
     const std::array<int, 20>& DDResultTable() const { return ddResultTable_; }
+    // The rubber pad and the last hand's score; the program loads and saves the pad with the
+    // player's options.
+    ScoreKeeper& Scores() { return scores_; }
+    std::array<std::string, 4> PlayerNames() const;
 
     // Options changed outside the table (the Preferences form writes them, then calls this).
     void SetOptions(const TableOptions& options) { options_ = options; }
@@ -78,6 +83,11 @@ public:
     void EOSNewHandClick();
     void EOBNewHandClick();
     void PriorHandClick();
+    // Starts board `number` of the current file (the bridge-file form and the headless table).
+    void GoToBoard(int number);
+    // What dealing board `number` into the current file needs: the generator, the board's
+    // vulnerability rule and the names a new board is stored with.
+    DealContext NewBoardContext(int number);
 
     // The person's play.
     void PlayCardClick(CardCode card);  // a card released on the table
@@ -105,6 +115,8 @@ public:
     void MatchResultsClick();
     void PreferencesClick();
     void SaveHandClick();
+    void ZeroRubberScorePadClick();
+    void ShowRubberScorePadClick();
     void OpenFormClick(Form form);  // forms that need nothing from the table
     void UpdateCaptions();
 
@@ -146,6 +158,9 @@ private:
     void StoreAuctionInFile();
     std::vector<std::string> AuctionTexts() const;
 
+    // Nested long steps (a computer turn inside the play loop) show one busy period.
+    void Busy(bool busy);
+
     // Board helpers.
     bool LoadBoard();
     std::string SeatPlayerName(TSeat seat) const;
@@ -159,6 +174,7 @@ private:
     TableOptions options_;
 
     TableState state_;
+    ScoreKeeper scores_;
     TableHands hands_ = MakeTableHands();
     TableAuction auction_;
     std::vector<TableCall> savedAuction_;
@@ -171,6 +187,7 @@ private:
     std::optional<TSeat> shownByButton_;
     bool dealerOptionsOpen_ = false;
     bool inputEnabled_ = true;
+    int busyDepth_ = 0;
     bool takingBack_ = false;
     bool biddingComputer_ = false;
     bool openingBidding_ = false;  // the computer calls before the person's first turn

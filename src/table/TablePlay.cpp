@@ -3,7 +3,6 @@
 #include "table/TableController.h"
 
 #include "cards/CardSelection.h"
-#include "scoring/ContractScore.h"
 
 #include <cstdio>
 
@@ -102,14 +101,14 @@ void TableController::PlayTrickToHuman() {
     inputEnabled_ = false;
     view_.EnableCommand(Command::MainMenu, false);
     view_.EnableCommand(Command::Table, false);
-    view_.SetBusy(true);
+    Busy(true);
     const int limit = state_.Mode == PlayMode::Fast ? TricksInDeal : state_.TricksPlayed();
     while (state_.TricksPlayed() <= limit && state_.CardsPlayed < CardsInDeal &&
            !Current().PlayedHere && !logicErrorStop_) {
         const CardCode card = GettheBestCard();
         MakePlay(card, false);
     }
-    view_.SetBusy(false);
+    Busy(false);
     view_.EnableCommand(Command::MainMenu, true);
     view_.EnableCommand(Command::Table, true);
     inputEnabled_ = true;
@@ -257,12 +256,12 @@ void TableController::EndOfHand() {
     view_.StopTimer(TableTimer::ClearTable);
     view_.ShowPanel(Panel::PlayPad, false);
     view_.ShowPanel(Panel::ShowButton, false);
-    const bool played = IsBid(state_.Contract);
-    state_.HandScore =
-        played ? ContractScore(state_.Contract, state_.Doubled, state_.Declarer,
-                               state_.DeclarerTricks,
-                               SeatVulnerable(board_.Vul, state_.Declarer), options_.Scoring)
-               : 0;
+    PadPosting posting;
+    posting.BoardAlreadyScored = state_.PlayedBefore == FinishedBefore;
+    state_.HandScore = scores_.ScoreHand(state_.Contract, state_.Doubled, state_.Declarer,
+                                         state_.DeclarerTricks,
+                                         SeatVulnerable(board_.Vul, state_.Declarer),
+                                         options_.Scoring, board_.Holdings, posting);
     if (state_.CardsPlayed == CardsInDeal) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - playStart_).count();

@@ -1,28 +1,13 @@
+#include "support/CliRun.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;  // stdout and stderr together
-};
-
-CliRun RunCli(const std::string& arguments) {
-    const std::string command = std::string(CORVANE_CLI) + " " + arguments + " 2>&1";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) run.out += buffer.data();
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using corvane::test::CliRun;
+using corvane::test::RunCli;
 
 TEST(ScoreCommandTest, PrintsTheDuplicateScore) {
     CliRun run = RunCli("score --contract 4SX --declarer S --vul NS --tricks 9");

@@ -162,6 +162,13 @@ TEST(BuildSideDatabase, PrioritiesGeneralBeatsStandardAndMyStyleBeatsBoth) {
     }
 }
 
+TEST(BuildSideDatabase, StandardApproachKeepsThePlayersOwnStandardDefinitionsOnTop) {
+    const Built built = Build(FakeCard{{{"GENS", "STD"}}});
+    EXPECT_EQ(built.database.Find("1S")->Priority, '0');
+    EXPECT_EQ(Definition(built.database, "1H"), "P11-21 H5+ MDY01/02/2026");  // MyStyle's
+    EXPECT_EQ(built.database.Find("1H")->Priority, '1');
+}
+
 TEST(BuildSideDatabase, OrderFileAdditionalConventionsAndConditionCounts) {
     const Built built =
         Build(FakeCard{{{"SPLINT", "X"}, {"BERGEN", "X"}, {"ZNEWCNVTS", "ORDERED ALPHA BETA ELSEWHERE"}}});

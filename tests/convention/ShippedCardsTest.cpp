@@ -2,6 +2,7 @@
 #include "bidding/CallText.h"
 #include "convention/CardFile.h"
 #include "convention/CardVocabulary.h"
+#include "platform/FileIo.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,10 @@ TEST_P(ShippedCardTest, BoxesAgreeWithEachOther) {
 TEST_P(ShippedCardTest, LoadsWithoutUpgradeOrMessage) {
     auto card = Card();
     EXPECT_FALSE(UpgradeCard(card));
+    // Written as the program writes cards, so saving one unchanged changes nothing.
+    std::string text, error;
+    platform::ReadWholeFile((DataFolder / GetParam()).string(), text, error);
+    EXPECT_EQ(card.ToText(), text);
     ConventionCards cards;
     cards.State(1).CardFileName = GetParam();
     const CardLoadResult result = LoadCard(cards, 1, DataFolder);

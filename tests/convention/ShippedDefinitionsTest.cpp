@@ -21,7 +21,8 @@ bool IsNumber(std::string_view text) {
 const std::string DataFolder = std::string(CORVANE_SOURCE_DIR) + "/data/";
 
 TEST(ShippedDefinitions, EveryAlternativeAppliesAndEveryAlertNumberHasAText) {
-    const DefinitionFiles files(DataFolder, DataFolder + std::string(SectionOrderFileName));
+    const DefinitionFiles files =
+        DefinitionFiles::ReadOnly(DataFolder, DataFolder + std::string(SectionOrderFileName));
     const AlertTableLoad alerts = LoadAlertTable(DataFolder);
     ASSERT_FALSE(alerts.Failed);
     const TSectionList& sections = files.Sequences().Sections();

@@ -481,6 +481,7 @@ TEST(HandFileDamage, DamagedFilesGiveErrorsNeverACrash) {
         good += Board(n) + Result(n, "Ann", "Contract=4S\nDeclarer=S\nResult=10\nAuction=1S,Pass\n");
     std::string garbage;
     for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 2654435761u) >> 13);
+    static constexpr char WithNulBytes[] = "[_1]\nDeal=\0\0\0\nDate=\xff\xfe";
     const std::string damaged[] = {
         good.substr(0, good.size() / 2),                       // truncated mid-line
         garbage,                                               // binary
@@ -488,7 +489,7 @@ TEST(HandFileDamage, DamagedFilesGiveErrorsNeverACrash) {
         "[_1]\nBoard\n=\n[_1.]\n[.x]\nScore=NS\nResult=NS \nContract=\n[_2]\nDeal=N" +
             std::string(70, '.') + "\nDealer=^\nOptimumContract=7N\nOptimumResultTable=1,2\n",
         "[_1]\nDeal=N:" + std::string(68, ':') + "\nOptimumContract=xx\nOptimumDeclarer=W\n",
-        std::string("[_1]\nDeal=\0\0\0\nDate=\xff\xfe", 27),
+        std::string(WithNulBytes, sizeof WithNulBytes - 1),
     };
     for (const auto& text : damaged) {
         HandFile file(text);

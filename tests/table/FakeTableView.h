@@ -28,6 +28,7 @@ public:
     int TimerMilliseconds = 0;
     bool Busy = false;
     int BusyChanges = 0;
+    int RepeatedBusy = 0;  // busy set twice without its end between: nested periods leaked
     bool DDShown = false;
     bool ProgramEnded = false;
     CardCode Highlighted = NoCard;
@@ -53,6 +54,7 @@ public:
     void HighlightCard(TSeat, CardCode card) override { Highlighted = card; }
     void AuctionChanged() override {}
     void SetBusy(bool busy) override {
+        if (busy == Busy) ++RepeatedBusy;
         Busy = busy;
         ++BusyChanges;
     }

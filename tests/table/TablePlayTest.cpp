@@ -84,12 +84,16 @@ TEST_F(TableTest, WholeHandPlayedWithEnterIsScoredAndStored) {
     EXPECT_EQ(r.Player, options.PlayerName);
     EXPECT_EQ(r.Tricks, S().DeclarerTricks);
     EXPECT_EQ(r.Score, expected);
-    EXPECT_EQ(r.Play.size(), 52u);
+    ASSERT_EQ(r.Play.size(), 52u);
     EXPECT_EQ(r.Play[0], "3C");
-    const std::vector<std::string> auction{"P", "1H", "P", "P", "P"};
+    const std::vector<std::string> auction{"Pass", "1H", "Pass", "Pass", "Pass"};
     EXPECT_EQ(r.Auction, auction);
     EXPECT_EQ(files.NewHands().PlayedBefore(1, options.PlayerName), FinishedBefore);
     EXPECT_FALSE(view.ProgramEnded);
+    // Computer turns show as whole busy periods, and the table is left ready.
+    EXPECT_GT(view.BusyChanges, 0);
+    EXPECT_EQ(view.RepeatedBusy, 0);
+    EXPECT_FALSE(view.Busy);
 }
 
 TEST_F(TableTest, TakingBackCardsOneAtATime) {

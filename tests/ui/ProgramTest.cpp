@@ -12,7 +12,7 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void ScreenshotShowsAGreenTableWithAPlayedTrick() {
+    void ScreenshotShowsTheClothAndAPlayedTrick() {
         QTemporaryDir home;
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -26,17 +26,18 @@ private Q_SLOTS:
         const QImage shot(file);
         QVERIFY(!shot.isNull());
         QVERIFY(shot.width() >= 1000 && shot.height() >= 600);
-        // The cloth at the left edge, below the menu bar, is green.
+        // The cloth at the left edge, below the menu bar, has the colour of a new player's scheme
+        // (tan), not the grey of an unpainted window.
         const QColor cloth = shot.pixelColor(4, shot.height() / 4);
-        QVERIFY2(cloth.green() > cloth.red() + 30 && cloth.green() > cloth.blue() + 30, qPrintable(cloth.name()));
+        QVERIFY2(cloth.red() > cloth.blue() + 40 && cloth.green() > cloth.blue() + 20, qPrintable(cloth.name()));
         // Cards lie face up in the middle of the table: white card stock near the centre of the cloth.
         int white = 0;
         for (int y = shot.height() / 3; y < shot.height() * 2 / 3; y += 3) {
             for (int x = shot.width() / 4; x < shot.width() / 2; x += 3) white += shot.pixelColor(x, y) == Qt::white;
         }
         QVERIFY(white > 200);
-        // The data folder was made where the person's files belong.
-        QVERIFY(QDir(home.filePath(QStringLiteral("Corvane/Ver 6"))).exists());
+        // The data folder was made where the person's files belong, with the shipped cards.
+        QVERIFY(QFile::exists(home.filePath(QStringLiteral("Corvane/Ver 6/Std American.cc"))));
     }
 
     void WithoutADisplayItSaysSoInOneLine() {

@@ -2,6 +2,8 @@
 
 #include "bidding/BiddingData.h"
 #include "cards/Dealer.h"
+#include "convention/CardFile.h"
+#include "convention/CardVocabulary.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "table/MemoryHandFile.h"
@@ -10,6 +12,7 @@
 #include "ui/common/Text.h"
 #include "ui/desktop/DealerOptionsPanel.h"
 #include "ui/desktop/TDeskTop.h"
+#include "ui/settings/SettingsForms.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -66,11 +69,16 @@ void PlayToMidTrick(TDeskTop& desk) {
     }
 }
 
-int TakeScreenshot(TDeskTop& desk, const QString& file) {
-    // Nobody is there to answer: every question gets its first answer, the seed dialog the seed.
-    SetMessageResponder([](const QString&, QMessageBox::StandardButtons buttons) {
+// Nobody is there to answer during the screenshot run: questions get "No", notes are passed over
+// (and printed, so they are not lost).
+void AnswerForThePerson() {
+    SetMessageResponder([](const QString& text, QMessageBox::StandardButtons buttons) {
+        std::fprintf(stderr, "corvane: %s\n", qPrintable(text));
         return buttons & QMessageBox::Yes ? QMessageBox::No : QMessageBox::Ok;
     });
+}
+
+int TakeScreenshot(TDeskTop& desk, const QString& file) {
     desk.SetFormResponder([](Form form, std::int32_t) -> std::optional<FormResult> {
         if (form == Form::SeedDialog) return FormResult{true, ScreenshotSeed};
         return FormResult{};
@@ -82,6 +90,20 @@ int TakeScreenshot(TDeskTop& desk, const QString& file) {
         return 1;
     }
     return 0;
+}
+
+// Loads both sides' convention cards, showing what the loader has to say. False when the
+// default card is missing too, after its message: the program cannot bid without it.
+bool LoadConventionCards(ConventionCards& cards, const Options& options, const std::string& folder) {
+    cards.State(1).CardFileName = options.NSCnvt;
+    cards.State(2).CardFileName = options.EWCnvt;
+    for (int side = 1; side <= 2; ++side) {
+        if (cards.State(side).CardFileName.empty()) cards.State(side).CardFileName = std::string(DefaultCardFile);
+        const CardLoadResult loaded = LoadCard(cards, side, folder);
+        for (const std::string& message : loaded.Messages) ShowMessage(nullptr, FromCore(message));
+        if (loaded.Fatal) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -114,6 +136,18 @@ int RunDeskTop(int argc, char** argv) {
         platform::InstallShippedFiles(shipped, folder);
     }
 
+    // The player whose file changed last; on a first start the welcome form asks the name.
+    PlayerSettings settings(folder);
+    std::string player = StartupPlayer(folder);
+    if (player.empty() && parser.isSet(screenshot)) player = "Player";
+    if (player.empty()) {
+        TWelcomeForm welcome;
+        welcome.exec();
+        player = ToCore(welcome.PlayerName());
+        if (player.empty()) return 0;
+    }
+    if (const std::string error = settings.LoadPlayer(player); !error.empty()) ShowMessage(nullptr, FromCore(error));
+
     BiddingData bidding;
     if (const std::string error = LoadBiddingData(bidding, folder, DefaultCardFileName, DefaultCardFileName);
         !error.empty()) {
@@ -127,16 +161,26 @@ int RunDeskTop(int argc, char** argv) {
     MemoryHandFileShelf files;
     DealingState dealing;
     dealing.Generator.SetSeed(platform::HighResolutionSeed());
-    TableServices services{&bidder, &solver, &files, &dealing, {}, folder};
-    const QStringList players = PlayerNames(QString::fromStdString(folder));
-    services.Options.PlayerName = players.isEmpty() ? std::string() : ToCore(players.front());
-    if (parser.isSet(screenshot) && services.Options.PlayerName.empty()) services.Options.PlayerName = "Player";
+    TableServices services{&bidder, &solver, &files, &dealing, TableOptionsFrom(settings.Values, player), folder,
+                           &settings};
 
     TDeskTop desk(services);
     table = &desk;
     desk.show();
-    if (parser.isSet(screenshot)) return TakeScreenshot(desk, parser.value(screenshot));
-    QTimer::singleShot(0, &desk, [&desk] { desk.StartTable(); });
+    ConventionCards cards;
+    if (parser.isSet(screenshot)) {
+        AnswerForThePerson();
+        if (!LoadConventionCards(cards, settings.Values, folder)) return 1;
+        return TakeScreenshot(desk, parser.value(screenshot));
+    }
+    // Once the window is up: the cards, then the dealer options from which play starts.
+    QTimer::singleShot(0, &desk, [&desk, &cards, &settings, &folder] {
+        if (!LoadConventionCards(cards, settings.Values, folder)) {
+            QApplication::exit(1);
+            return;
+        }
+        desk.StartTable();
+    });
     return QApplication::exec();
 }
 

@@ -3,6 +3,7 @@
 #include "bidding/CallText.h"
 #include "cards/CardSelection.h"
 #include "ui/bidding/AuctionCells.h"
+#include "ui/cards/CardArt.h"
 #include "ui/bidding/BiddingBox.h"
 #include "ui/common/MarkupGrid.h"
 #include "ui/common/Messages.h"
@@ -10,6 +11,8 @@
 #include "ui/desktop/DealerOptionsPanel.h"
 #include "ui/dialogs/TDlgNewSeed.h"
 #include "ui/scoring/RubberPadWindow.h"
+#include "ui/settings/Colors.h"
+#include "ui/settings/SettingsForms.h"
 #include "ui/table/DDPanel.h"
 
 #include <QAction>
@@ -36,14 +39,13 @@ public:
     TableCloth(std::function<void()> layout, QWidget* parent) : QWidget(parent), layout_(std::move(layout)) {
         setFocusPolicy(Qt::StrongFocus);
     }
-    QColor Cloth = QColor(22, 96, 52);
-
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
+        const QColor cloth = palette().color(QPalette::Window);
         QRadialGradient light(rect().center(), std::max(width(), height()) * 0.7);
-        light.setColorAt(0, Cloth.lighter(118));
-        light.setColorAt(1, Cloth.darker(115));
+        light.setColorAt(0, cloth.lighter(118));
+        light.setColorAt(1, cloth.darker(115));
         painter.fillRect(rect(), light);
     }
     void resizeEvent(QResizeEvent*) override { layout_(); }
@@ -51,6 +53,33 @@ protected:
 private:
     std::function<void()> layout_;
 };
+
+TableOptions TableOptionsFrom(const Options& options, const std::string& player) {
+    TableOptions table;
+    table.PlayerName = player;
+    table.HandsPlayed = options.HandsPlayed;
+    table.HandsSeen = options.HandsSeen;
+    table.Scoring = static_cast<ScoringMode>(std::clamp(int(options.ScoringMode), 0, 2));
+    table.AutoPlaySingleton = options.AutoPlaySingleton;
+    table.ClearTable = options.ClearTable;
+    table.ClearTableTime = options.ClearTableTime;
+    table.DDPlayOpenRoom = options.DDPlayOpenRoom;
+    table.DDPlayClosedRoom = options.DDPlayClosedRoom;
+    table.PlayLevel = options.PlayLevel;
+    table.SimBid = options.SimBid;
+    table.SuitOrder = options.SuitOrder;
+    table.LastHandInMatch = options.LastHandInMatch;
+    return table;
+}
+
+CardLook CardLookFrom(const Options& options) {
+    CardLook look;
+    // The size option is a display scale on which 96 is the standard card.
+    look.Height = std::clamp(int(std::lround(StandardCardHeight * options.CardSize / 96.0)), 40, 240);
+    look.BackDesign = options.BackDesign;
+    look.BackColor = FromStoredColor(options.BackColor);
+    return look;
+}
 
 namespace {
 
@@ -122,7 +151,7 @@ TDeskTop::TDeskTop(const TableServices& services, QWidget* parent)
     BuildMenus();
     rubberPad_ = new RubberPadWindow(this);
     connect(&deck_, &TCardDeck::Changed, this, [this] { LayoutTable(); });
-    ApplyCardLook();
+    ApplySettings();
     controller_->UpdateCaptions();
     resize(1240, 760);
 }
@@ -173,10 +202,17 @@ void TDeskTop::BuildTableCloth() {
     dealerOptions_->SetPlayerName(FromCore(services_.Options.PlayerName));
     connect(dealerOptions_, &DealerOptionsPanel::ChoiceMade, this, &TDeskTop::StartDealerChoice);
     connect(dealerOptions_, &DealerOptionsPanel::PlayerChosen, this, [this](const QString& name) {
-        if (stepRunning_) return;
-        TableOptions options = controller_->Options();
-        options.PlayerName = ToCore(name);
-        controller_->SetOptions(options);
+        if (stepRunning_ || name.isEmpty()) return;
+        if (services_.Settings) {
+            if (const std::string error = services_.Settings->LoadPlayer(ToCore(name)); !error.empty()) {
+                ui::ShowMessage(this, FromCore(error));
+            }
+            ApplySettings();
+        } else {
+            TableOptions options = controller_->Options();
+            options.PlayerName = ToCore(name);
+            controller_->SetOptions(options);
+        }
         controller_->UpdateCaptions();
     });
     connect(dealerOptions_, &DealerOptionsPanel::ScoringAnalysisClicked, this,
@@ -398,6 +434,11 @@ void TDeskTop::StartTable() {
 
 void TDeskTop::StartDealerChoice(int choice) {
     const QString player = dealerOptions_->PlayerName();
+    if (services_.Settings && !player.isEmpty()) {
+        if (ToCore(player) != services_.Settings->CurrentPlayer()) services_.Settings->LoadPlayer(ToCore(player));
+        ApplySettings();
+        SavePlayer();
+    }
     RunStep([this, choice, player = ToCore(player)] {
         TableOptions options = controller_->Options();
         options.PlayerName = player;
@@ -486,7 +527,13 @@ void TDeskTop::keyPressEvent(QKeyEvent* event) {
 
 void TDeskTop::closeEvent(QCloseEvent* event) {
     WaitForSteps();
+    SavePlayer();
     event->accept();
+}
+
+void TDeskTop::SavePlayer() {
+    if (!services_.Settings || services_.Settings->CurrentPlayer().empty()) return;
+    if (const std::string error = services_.Settings->SavePlayer(); !error.empty()) ui::ShowMessage(this, FromCore(error));
 }
 
 // ---- TableView
@@ -552,6 +599,8 @@ void TDeskTop::ShowPanel(Panel panel, bool shown) {
         }
         widget->setVisible(shown);
         if (shown) widget->raise();
+        // Keys go to the table once the dealer options are put away.
+        if (panel == Panel::DealerOptions && !shown) cloth_->setFocus();
         LayoutTable();
     });
 }
@@ -624,6 +673,12 @@ void TDeskTop::SetCaption(Caption caption, const std::string& text) {
 
 void TDeskTop::SetSeatName(TSeat seat, const std::string& name) {
     OnGui([=, this] {
+        // Vulnerable seats wear red, as on a duplicate board.
+        const bool vulnerable = SeatVulnerable(controller_->Board().Vul, seat);
+        seatNames_[seat]->setStyleSheet(
+            QStringLiteral("QLabel { color: white; font-weight: bold; border-radius: 4px; padding: 1px 8px;"
+                           " background: %1; }")
+                .arg(vulnerable ? QStringLiteral("rgba(190,20,30,210)") : QStringLiteral("rgba(0,0,0,70)")));
         seatNames_[seat]->setText(FromCore(name));
         seatNames_[seat]->adjustSize();
         LayoutTable();
@@ -739,6 +794,20 @@ FormResult TDeskTop::OpenForm(Form form, std::int32_t argument) {
                                    .arg(QString::fromLatin1(ProgramVersion)));
             result.Accepted = true;
             break;
+        case Form::Preferences: {
+            if (!services_.Settings) {
+                NotAvailable(QStringLiteral("Preferences"));
+                break;
+            }
+            const TableState& state = controller_->State();
+            TSetupOptions preferences(services_.Settings->Values, state.MatchPlay && state.HandNumber > 0, this);
+            if (preferences.exec() != QDialog::Accepted) break;
+            services_.Settings->Values = preferences.Values();
+            SavePlayer();
+            ApplySettings();
+            result.Accepted = true;
+            break;
+        }
         default: NotAvailable(QStringLiteral("This form")); break;
         }
         QApplication::restoreOverrideCursor();
@@ -766,7 +835,17 @@ void TDeskTop::EndProgram() {
 
 // ---- layout and drawing
 
-void TDeskTop::ApplyCardLook() { LayoutTable(); }
+void TDeskTop::ApplySettings() {
+    if (!services_.Settings) {
+        LayoutTable();
+        return;
+    }
+    const Options& values = services_.Settings->Values;
+    deck_.SetLook(CardLookFrom(values));
+    ApplyColors(this, values);
+    controller_->SetOptions(TableOptionsFrom(values, services_.Settings->CurrentPlayer()));
+    LayoutTable();
+}
 
 QWidget* TDeskTop::TablePanel() const { return tablePanel_; }
 

@@ -4,6 +4,7 @@
 // the view calls made meanwhile are carried over to the interface thread.
 #pragma once
 
+#include "settings/PlayerFile.h"
 #include "table/TableController.h"
 #include "ui/cards/TCardDeck.h"
 #include "ui/cards/TPelloryCard.h"
@@ -43,7 +44,12 @@ struct TableServices {
     DealingState* Dealing = nullptr;
     TableOptions Options;
     std::string DataFolder;  // where the player files are listed
+    PlayerSettings* Settings = nullptr;  // the person's options; the table's defaults without
 };
+
+// The table's share of the person's options, and the card pictures they ask for.
+TableOptions TableOptionsFrom(const Options& options, const std::string& player);
+CardLook CardLookFrom(const Options& options);
 
 class TDeskTop : public QMainWindow, public TableView {
     Q_OBJECT
@@ -79,6 +85,9 @@ public:
     // the form as usual.
     using FormResponder = std::function<std::optional<FormResult>(Form, std::int32_t)>;
     void SetFormResponder(FormResponder responder) { formResponder_ = std::move(responder); }
+
+    // Takes the person's options into the table, the cards and the colours.
+    void ApplySettings();
 
     // Starts the table as the program does after the window first shows: the dealer-options
     // panel opens.
@@ -125,6 +134,7 @@ private:
                        const QKeySequence& shortcut, std::function<void()> handler);
     void StartDealerChoice(int choice);
     void NotAvailable(const QString& what);
+    void SavePlayer();
 
     TCardDeck deck_;
     std::unique_ptr<TableController> controller_;

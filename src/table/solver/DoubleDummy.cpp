@@ -1,0 +1,172 @@
+#include "table/solver/DoubleDummy.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace corvane::sds {
+
+namespace {
+constexpr Ranks AllRanks = 0x7FFC;  // ranks 2..14
+// Table memory per solver: 2^18 slots and 2^20 entries, about 46 MB.
+constexpr std::size_t SlotCountLog2 = 18;
+constexpr std::size_t EntryCountLog2 = 20;
+
+int HandLength(const std::array<Ranks, 4>& hand) {
+    int n = 0;
+    for (const Ranks r : hand) n += std::popcount(r);
+    return n;
+}
+
+// A first guess at North-South's tricks from their share of the high cards.
+int HighCardShare(const Holdings& holdings, int tricks) {
+    int ns = 0;
+    int all = 0;
+    for (int seat = 0; seat < 4; ++seat) {
+        for (const Ranks r : holdings[seat]) {
+            const int points = std::popcount(r & (Ranks{1} << 14)) * 4 + std::popcount(r & (Ranks{1} << 13)) * 3 +
+                               std::popcount(r & (Ranks{1} << 12)) * 2 + std::popcount(r & (Ranks{1} << 11));
+            all += points;
+            if ((seat & 1) == 0) ns += points;
+        }
+    }
+    return all == 0 ? tricks / 2 : (ns * tricks + all / 2) / all;
+}
+}  // namespace
+
+int ValidatePosition(const Position& p) {
+    if (p.Trump < 0 || p.Trump > 4 || p.Leader < 0 || p.Leader > 3 || p.TrickCount < 0 ||
+        p.TrickCount > 3) {
+        return SDS_BAD_DEAL;
+    }
+    for (int i = 0; i < p.TrickCount; ++i) {
+        if (p.TrickSuit[i] < 0 || p.TrickSuit[i] > 3 || p.TrickRank[i] < 2 || p.TrickRank[i] > 14) {
+            return SDS_BAD_DEAL;
+        }
+    }
+    int total = p.TrickCount;
+    for (const auto& hand : p.Hand) {
+        for (const Ranks r : hand) {
+            if ((r & ~AllRanks) != 0) return SDS_BAD_DEAL;
+        }
+        if (HandLength(hand) > 13) return SDS_TOO_MANY_CARDS;
+        total += HandLength(hand);
+    }
+    if (total > 52) return SDS_TOO_MANY_CARDS;
+    std::array<Ranks, 4> seen{};
+    for (const auto& hand : p.Hand) {
+        for (int suit = 0; suit < 4; ++suit) {
+            if ((seen[suit] & hand[suit]) != 0) return SDS_DUPLICATED_CARDS;
+            seen[suit] |= hand[suit];
+        }
+    }
+    for (int i = 0; i < p.TrickCount; ++i) {
+        const Ranks bit = Ranks{1} << p.TrickRank[i];
+        if ((seen[p.TrickSuit[i]] & bit) != 0) return SDS_DUPLICATED_CARDS;
+        seen[p.TrickSuit[i]] |= bit;
+    }
+    if (total == p.TrickCount) return SDS_NO_CARDS;
+    // Seats that already played to the trick hold one card fewer than the others.
+    const int toPlay = (p.Leader + p.TrickCount) & 3;
+    const int length = HandLength(p.Hand[toPlay]);
+    for (int seat = 0; seat < 4; ++seat) {
+        const bool played = ((seat - p.Leader) & 3) < p.TrickCount;
+        if (HandLength(p.Hand[seat]) + (played ? 1 : 0) != length) return SDS_BAD_DEAL;
+    }
+    return SDS_OK;
+}
+
+int ValidateRequest(int target, int solutions, int tricksLeft) {
+    if (target < -1) return SDS_TARGET_BELOW_MINUS1;
+    if (target == 0) return SDS_TARGET_ZERO;
+    if (target > 13) return SDS_TARGET_ABOVE_13;
+    if (target > tricksLeft) return SDS_TARGET_ABOVE_LEFT;
+    if (solutions < 1) return SDS_SOLUTIONS_BELOW_1;
+    if (solutions > 3) return SDS_SOLUTIONS_ABOVE_3;
+    return SDS_OK;
+}
+
+DoubleDummySolver::DoubleDummySolver()
+    : table_(SlotCountLog2, EntryCountLog2), searcher_(table_) {}
+
+SolveResult DoubleDummySolver::Solve(const Position& position, int target, int solutions) {
+    SolveResult result;
+    result.Code = ValidatePosition(position);
+    if (result.Code != SDS_OK) return result;
+    searcher_.Reset(position);
+    const int left = searcher_.TricksLeft();
+    result.Code = ValidateRequest(target, solutions, left);
+    if (result.Code != SDS_OK) return result;
+
+    std::array<Ranks, 4> cards{};
+    for (const auto& hand : position.Hand) {
+        for (int suit = 0; suit < 4; ++suit) cards[suit] |= hand[suit];
+    }
+    for (int i = 0; i < position.TrickCount; ++i) cards[position.TrickSuit[i]] |= Ranks{1} << position.TrickRank[i];
+    bool continues = position.Trump == lastTrump_;
+    for (int suit = 0; suit < 4; ++suit) continues = continues && (cards[suit] & ~lastCards_[suit]) == 0;
+    if (!continues) table_.Clear();
+    lastTrump_ = position.Trump;
+    lastCards_ = cards;
+    searcher_.ClearHistory();
+    const std::uint64_t nodesBefore = searcher_.Nodes();
+
+    std::array<RootMove, 13> moves{};
+    const int n = searcher_.RootMoves(moves);
+    if (solutions == 3) {
+        int guess = (left + 1) / 2;
+        for (int i = 0; i < n; ++i) {
+            const int score = searcher_.SolveAfter(moves[i], guess);
+            guess = score;
+            if (target > 0 && score < target) continue;
+            result.Cards[result.Count++] = CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, score};
+        }
+    } else {
+        const int goal = target == -1 ? searcher_.Solve((left + 1) / 2) : target;
+        for (int i = 0; i < n; ++i) {
+            if (!searcher_.Reaches(moves[i], goal)) continue;
+            result.Cards[result.Count++] = CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, goal};
+            if (solutions == 1) break;
+        }
+    }
+    if (result.Count == 0) {
+        result.Cards[result.Count++] = CardScore{moves[0].Suit, moves[0].Rank, moves[0].Equals, 0};
+    }
+    // Best score first, then spades before clubs and high cards before low ones.
+    std::stable_sort(result.Cards.begin(), result.Cards.begin() + result.Count,
+                     [](const CardScore& a, const CardScore& b) {
+                         if (a.Score != b.Score) return a.Score > b.Score;
+                         if (a.Suit != b.Suit) return a.Suit > b.Suit;
+                         return a.Rank > b.Rank;
+                     });
+    result.Nodes = searcher_.Nodes() - nodesBefore;
+    return result;
+}
+
+TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
+    TableResult result;
+    Position position;
+    position.Hand = holdings;
+    result.Code = ValidatePosition(position);
+    if (result.Code != SDS_OK) return result;
+    lastTrump_ = -1;  // the next Solve starts afresh
+    const std::uint64_t nodesBefore = searcher_.Nodes();
+    const int tricks = HandLength(holdings[0]);
+    int northSouth = HighCardShare(holdings, tricks);
+    for (int strain = 0; strain < 5; ++strain) {
+        table_.Clear();
+        searcher_.ClearHistory();
+        position.Trump = strain;
+        for (int leader = 0; leader < 4; ++leader) {
+            position.Leader = leader;
+            searcher_.Reset(position);
+            const bool northSouthLeads = (leader & 1) == 0;
+            const int won = searcher_.Solve(northSouthLeads ? northSouth : tricks - northSouth);
+            result.Tricks[strain][(leader + 3) & 3] = tricks - won;
+            northSouth = northSouthLeads ? won : tricks - won;
+        }
+    }
+    result.Nodes = searcher_.Nodes() - nodesBefore;
+    return result;
+}
+
+}  // namespace corvane::sds

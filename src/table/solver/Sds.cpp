@@ -1,0 +1,121 @@
+// The C entry points of the double-dummy operations. Each thread index owns one solver,
+// created on first use; CalcDDtable has a solver of its own.
+#include "table/solver/DoubleDummy.h"
+#include "table/solver/sds.h"
+
+#include <climits>
+#include <memory>
+#include <mutex>
+#include <new>
+
+namespace {
+
+using corvane::sds::DoubleDummySolver;
+
+std::mutex& SolverMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+// nullptr when the memory cannot be had.
+DoubleDummySolver* SolverFor(int index) {
+    static std::unique_ptr<DoubleDummySolver> solvers[SDS_MAX_THREADS + 1];
+    const std::lock_guard lock(SolverMutex());
+    if (!solvers[index]) {
+        try {
+            solvers[index] = std::make_unique<DoubleDummySolver>();
+        } catch (const std::bad_alloc&) {
+            return nullptr;
+        }
+    }
+    return solvers[index].get();
+}
+
+// The table has no thread argument; its solver sits after the SolveBoard ones.
+constexpr int TableSolverIndex = SDS_MAX_THREADS;
+std::mutex& TableMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+int32_t NodesValue(std::uint64_t nodes) {
+    return nodes > static_cast<std::uint64_t>(INT32_MAX) ? INT32_MAX : static_cast<int32_t>(nodes);
+}
+
+}  // namespace
+
+extern "C" int32_t SolveBoard(int32_t trump, int32_t leader, int32_t trickSuit0, int32_t trickSuit1,
+                              int32_t trickSuit2, int32_t trickRank0, int32_t trickRank1,
+                              int32_t trickRank2, int32_t northClubs, int32_t northDiamonds,
+                              int32_t northHearts, int32_t northSpades, int32_t eastClubs,
+                              int32_t eastDiamonds, int32_t eastHearts, int32_t eastSpades,
+                              int32_t southClubs, int32_t southDiamonds, int32_t southHearts,
+                              int32_t southSpades, int32_t westClubs, int32_t westDiamonds,
+                              int32_t westHearts, int32_t westSpades, int32_t target,
+                              int32_t solutions, int32_t mode, int32_t* result, int32_t threadIndex) {
+    (void)mode;  // answers do not depend on it
+    if (result == nullptr || threadIndex < 0 || threadIndex >= SDS_MAX_THREADS) return SDS_BAD_DEAL;
+    corvane::sds::Position p;
+    p.Trump = trump;
+    p.Leader = leader;
+    const int32_t suits[3] = {trickSuit0, trickSuit1, trickSuit2};
+    const int32_t ranks[3] = {trickRank0, trickRank1, trickRank2};
+    // The cards on the table are the leading ranks that are set; a gap ends them.
+    while (p.TrickCount < 3 && ranks[p.TrickCount] != 0) {
+        p.TrickSuit[p.TrickCount] = suits[p.TrickCount];
+        p.TrickRank[p.TrickCount] = ranks[p.TrickCount];
+        ++p.TrickCount;
+    }
+    for (int i = p.TrickCount; i < 3; ++i) {
+        if (ranks[i] != 0) return SDS_BAD_DEAL;
+    }
+    const int32_t holdings[16] = {northClubs, northDiamonds, northHearts, northSpades,
+                                  eastClubs,  eastDiamonds,  eastHearts,  eastSpades,
+                                  southClubs, southDiamonds, southHearts, southSpades,
+                                  westClubs,  westDiamonds,  westHearts,  westSpades};
+    for (int i = 0; i < 16; ++i) {
+        if (holdings[i] < 0) return SDS_BAD_DEAL;
+        p.Hand[i / 4][i % 4] = static_cast<corvane::sds::Ranks>(holdings[i]);
+    }
+    DoubleDummySolver* solver = SolverFor(threadIndex);
+    if (solver == nullptr) return SDS_OUT_OF_MEMORY;
+    const corvane::sds::SolveResult solved = solver->Solve(p, target, solutions);
+    if (solved.Code != SDS_OK) return solved.Code;
+    for (int i = 0; i < SDS_SOLVE_RESULT_SIZE; ++i) result[i] = 0;
+    result[0] = NodesValue(solved.Nodes);
+    result[1] = solved.Count;
+    for (int i = 0; i < solved.Count; ++i) {
+        result[2 + i] = solved.Cards[i].Suit;
+        result[15 + i] = solved.Cards[i].Rank;
+        result[28 + i] = static_cast<int32_t>(solved.Cards[i].Equals);
+        result[41 + i] = solved.Cards[i].Score;
+    }
+    return SDS_OK;
+}
+
+extern "C" int32_t CalcDDtable(int32_t northClubs, int32_t northDiamonds, int32_t northHearts,
+                               int32_t northSpades, int32_t eastClubs, int32_t eastDiamonds,
+                               int32_t eastHearts, int32_t eastSpades, int32_t southClubs,
+                               int32_t southDiamonds, int32_t southHearts, int32_t southSpades,
+                               int32_t westClubs, int32_t westDiamonds, int32_t westHearts,
+                               int32_t westSpades, int32_t* result) {
+    if (result == nullptr) return SDS_BAD_DEAL;
+    const int32_t holdings[16] = {northClubs, northDiamonds, northHearts, northSpades,
+                                  eastClubs,  eastDiamonds,  eastHearts,  eastSpades,
+                                  southClubs, southDiamonds, southHearts, southSpades,
+                                  westClubs,  westDiamonds,  westHearts,  westSpades};
+    corvane::sds::Holdings hands{};
+    for (int i = 0; i < 16; ++i) {
+        if (holdings[i] < 0) return SDS_BAD_DEAL;
+        hands[i / 4][i % 4] = static_cast<corvane::sds::Ranks>(holdings[i]);
+    }
+    const std::lock_guard lock(TableMutex());
+    DoubleDummySolver* solver = SolverFor(TableSolverIndex);
+    if (solver == nullptr) return SDS_OUT_OF_MEMORY;
+    const corvane::sds::TableResult table = solver->CalcTable(hands);
+    if (table.Code != SDS_OK) return table.Code;
+    for (int strain = 0; strain < 5; ++strain) {
+        for (int seat = 0; seat < 4; ++seat) result[strain * 4 + seat] = table.Tricks[strain][seat];
+    }
+    return SDS_OK;
+}

@@ -1,0 +1,579 @@
+#include "table/solver/Search.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace corvane::sds {
+
+namespace {
+
+constexpr int LengthShift(int seat, int suit) { return seat * 16 + suit * 4; }
+inline int HighRank(Ranks r) { return 31 - std::countl_zero(r); }
+inline Ranks Bit(int rank) { return Ranks{1} << rank; }
+inline std::uint64_t SuitBits(int suit, Ranks r) { return static_cast<std::uint64_t>(r) << (16 * suit); }
+inline Ranks SuitPart(std::uint64_t relevant, int suit) {
+    return static_cast<Ranks>((relevant >> (16 * suit)) & 0xFFFF);
+}
+
+// Packs the bits of x selected by mask into the low bits, byte by byte through a table.
+struct CompressTable {
+    std::array<std::array<std::uint8_t, 256>, 256> Bits{};
+    CompressTable() {
+        for (int mask = 0; mask < 256; ++mask) {
+            for (int x = 0; x < 256; ++x) {
+                int out = 0;
+                int k = 0;
+                for (int b = 0; b < 8; ++b) {
+                    if ((mask >> b) & 1) out |= ((x >> b) & 1) << k++;
+                }
+                Bits[mask][x] = static_cast<std::uint8_t>(out);
+            }
+        }
+    }
+};
+const CompressTable& Compressor() {
+    static const CompressTable table;
+    return table;
+}
+inline std::uint64_t Compress(const CompressTable& t, Ranks x, Ranks mask) {
+    const unsigned lo = t.Bits[mask & 255][x & 255];
+    const unsigned hi = t.Bits[(mask >> 8) & 255][(x >> 8) & 255];
+    return lo | (hi << std::popcount(mask & 255U));
+}
+
+inline bool Beats(int suit, int rank, int winSuit, int winRank, int trump) {
+    return suit == winSuit ? rank > winRank : suit == trump;
+}
+
+// Calls f(topRank, groupRanks) for each run of cards of `mine` with no live card of another
+// hand between them, highest run first.
+template <class F>
+void ForEachGroup(Ranks mine, Ranks live, F f) {
+    Ranks group = 0;
+    int top = 0;
+    for (Ranks rest = live; rest != 0;) {
+        const int r = HighRank(rest);
+        rest ^= Bit(r);
+        if (mine & Bit(r)) {
+            if (group == 0) top = r;
+            group |= Bit(r);
+        } else if (group != 0) {
+            f(top, group);
+            group = 0;
+        }
+    }
+    if (group != 0) f(top, group);
+}
+
+}  // namespace
+
+Searcher::Searcher(TransTable& table) : table_(table) { Compressor(); }
+
+void Searcher::ClearHistory() { history_ = {}; }
+
+void Searcher::Reset(const Position& p) {
+    trump_ = p.Trump;
+    hand_ = p.Hand;
+    lengths_ = 0;
+    live_ = {};
+    for (int seat = 0; seat < 4; ++seat) {
+        for (int suit = 0; suit < 4; ++suit) {
+            live_[suit] |= hand_[seat][suit];
+            lengths_ |= static_cast<std::uint64_t>(std::popcount(hand_[seat][suit]))
+                        << LengthShift(seat, suit);
+        }
+    }
+    trickIndex_ = 0;
+    Trick& trick = tricks_[0];
+    trick.Leader = p.Leader;
+    for (int i = 0; i < p.TrickCount; ++i) {
+        trick.Suit[i] = p.TrickSuit[i];
+        trick.Rank[i] = p.TrickRank[i];
+        live_[p.TrickSuit[i]] |= Bit(p.TrickRank[i]);
+        const int w = i == 0 ? 0 : trick.Winner[i - 1];
+        trick.Winner[i] =
+            i > 0 && Beats(trick.Suit[i], trick.Rank[i], trick.Suit[w], trick.Rank[w], trump_) ? i : w;
+    }
+    rootPos_ = p.TrickCount;
+    const int toPlay = (p.Leader + p.TrickCount) & 3;
+    maxSide_ = toPlay & 1;
+    tricksLeft_ = 0;
+    for (int suit = 0; suit < 4; ++suit) tricksLeft_ += std::popcount(hand_[toPlay][suit]);
+    tricksMax_ = 0;
+}
+
+int Searcher::Solve(int guess) {
+    int lo = 0;
+    int hi = tricksLeft_;
+    int g = guess;
+    while (lo < hi) {
+        const int t = std::clamp(g, lo + 1, hi);
+        if (Test(t)) {
+            lo = t;
+            g = t + 1;
+        } else {
+            hi = t - 1;
+            g = t - 1;
+        }
+    }
+    return lo;
+}
+
+bool Searcher::Test(int target) {
+    target_ = target;
+    tricksMax_ = 0;
+    std::uint64_t relevant = 0;
+    return rootPos_ == 0 ? LeadNode(relevant) : FollowNode(rootPos_, relevant);
+}
+
+bool Searcher::Reaches(const RootMove& move, int target) {
+    target_ = target;
+    tricksMax_ = 0;
+    std::uint64_t relevant = 0;
+    PlayCard(rootPos_, move.Suit, move.Rank);
+    const bool reached = AfterCard(rootPos_, relevant);
+    UnplayCard(rootPos_, move.Suit, move.Rank);
+    return reached;
+}
+
+int Searcher::SolveAfter(const RootMove& move, int guess) {
+    int lo = 0;
+    int hi = tricksLeft_;
+    int g = guess;
+    while (lo < hi) {
+        const int t = std::clamp(g, lo + 1, hi);
+        if (Reaches(move, t)) {
+            lo = t;
+            g = t + 1;
+        } else {
+            hi = t - 1;
+            g = t - 1;
+        }
+    }
+    return lo;
+}
+
+int Searcher::RootMoves(std::array<RootMove, 13>& out) const {
+    const Trick& trick = tricks_[trickIndex_];
+    const int seat = (trick.Leader + rootPos_) & 3;
+    const bool mustFollow = rootPos_ > 0 && hand_[seat][trick.Suit[0]] != 0;
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (mustFollow && suit != trick.Suit[0]) continue;
+        ForEachGroup(hand_[seat][suit], live_[suit], [&](int top, Ranks group) {
+            out[n++] = RootMove{suit, top, group & ~Bit(top)};
+        });
+    }
+    return n;
+}
+
+void Searcher::PlayCard(int pos, int suit, int rank) {
+    Trick& trick = tricks_[trickIndex_];
+    const int seat = (trick.Leader + pos) & 3;
+    hand_[seat][suit] &= ~Bit(rank);
+    lengths_ -= std::uint64_t{1} << LengthShift(seat, suit);
+    trick.Suit[pos] = suit;
+    trick.Rank[pos] = rank;
+    if (pos == 0) {
+        trick.Winner[0] = 0;
+    } else {
+        const int w = trick.Winner[pos - 1];
+        trick.Winner[pos] = Beats(suit, rank, trick.Suit[w], trick.Rank[w], trump_) ? pos : w;
+    }
+    ++nodes_;
+}
+
+void Searcher::UnplayCard(int pos, int suit, int rank) {
+    const int seat = (tricks_[trickIndex_].Leader + pos) & 3;
+    hand_[seat][suit] |= Bit(rank);
+    lengths_ += std::uint64_t{1} << LengthShift(seat, suit);
+}
+
+void Searcher::CompleteTrick() {
+    const Trick& trick = tricks_[trickIndex_];
+    for (int i = 0; i < 4; ++i) live_[trick.Suit[i]] &= ~Bit(trick.Rank[i]);
+    const int winner = (trick.Leader + trick.Winner[3]) & 3;
+    if ((winner & 1) == maxSide_) ++tricksMax_;
+    --tricksLeft_;
+    ++trickIndex_;
+    tricks_[trickIndex_].Leader = winner;
+}
+
+void Searcher::UncompleteTrick() {
+    --trickIndex_;
+    const Trick& trick = tricks_[trickIndex_];
+    for (int i = 0; i < 4; ++i) live_[trick.Suit[i]] |= Bit(trick.Rank[i]);
+    const int winner = (trick.Leader + trick.Winner[3]) & 3;
+    if ((winner & 1) == maxSide_) --tricksMax_;
+    ++tricksLeft_;
+}
+
+bool Searcher::AfterCard(int pos, std::uint64_t& relevant) {
+    if (pos < 3) return FollowNode(pos + 1, relevant);
+    CompleteTrick();
+    const bool result = LeadNode(relevant);
+    UncompleteTrick();
+    // A trick won by rank over another card of the winner's suit depends on that rank.
+    const Trick& trick = tricks_[trickIndex_];
+    const int w = trick.Winner[3];
+    for (int i = 0; i < 4; ++i) {
+        if (i != w && trick.Suit[i] == trick.Suit[w]) {
+            relevant |= SuitBits(trick.Suit[w], Bit(trick.Rank[w]));
+            break;
+        }
+    }
+    return result;
+}
+
+bool Searcher::LastTrick(std::uint64_t& relevant) {
+    const int leader = tricks_[trickIndex_].Leader;
+    int suits[4];
+    int ranks[4];
+    int w = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int seat = (leader + i) & 3;
+        int suit = 0;
+        while (hand_[seat][suit] == 0) ++suit;
+        suits[i] = suit;
+        ranks[i] = HighRank(hand_[seat][suit]);
+        if (i > 0 && Beats(suit, ranks[i], suits[w], ranks[w], trump_)) w = i;
+    }
+    relevant = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (i != w && suits[i] == suits[w]) relevant = SuitBits(suits[w], Bit(ranks[w]));
+    }
+    ++nodes_;
+    const int winSeat = (leader + w) & 3;
+    return tricksMax_ + ((winSeat & 1) == maxSide_ ? 1 : 0) >= target_;
+}
+
+OwnerKey Searcher::Owners() const {
+    const CompressTable& t = Compressor();
+    OwnerKey key{{0, 0}};
+    for (int suit = 0; suit < 4; ++suit) {
+        const Ranks live = live_[suit];
+        const std::uint64_t plane0 = Compress(t, hand_[1][suit] | hand_[3][suit], live);
+        const std::uint64_t plane1 = Compress(t, hand_[2][suit] | hand_[3][suit], live);
+        key.Word[suit >> 1] |= (plane0 | (plane1 << 16)) << (32 * (suit & 1));
+    }
+    return key;
+}
+
+OwnerKey Searcher::MaskFor(std::uint64_t relevant) const {
+    OwnerKey mask{{0, 0}};
+    for (int suit = 0; suit < 4; ++suit) {
+        const Ranks marked = SuitPart(relevant, suit);
+        if (marked == 0) continue;
+        const Ranks live = live_[suit];
+        const int lowest = std::countr_zero(marked);
+        const int n = std::popcount(live);
+        const int k = std::popcount(live & ~(Bit(lowest) - 1));
+        const std::uint64_t top = ((std::uint64_t{1} << k) - 1) << (n - k);
+        mask.Word[suit >> 1] |= (top | (top << 16)) << (32 * (suit & 1));
+    }
+    return mask;
+}
+
+std::uint64_t Searcher::RelevantFor(const OwnerKey& mask) const {
+    std::uint64_t relevant = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        const auto plane = static_cast<Ranks>((mask.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFF);
+        if (plane == 0) continue;
+        // The lowest marked card is the i-th lowest live card of the suit.
+        Ranks live = live_[suit];
+        for (int i = std::countr_zero(plane); i > 0; --i) live &= live - 1;
+        relevant |= SuitBits(suit, live & (~live + 1));
+    }
+    return relevant;
+}
+
+// Tricks `owner` takes in a suit by cashing its top cards from the top, with the opponents of
+// `owner` following; 0 when the suit's top card is elsewhere. Sets `lowestTop` to the lowest of
+// the top cards it relies on.
+int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
+    const Ranks mine = hand_[owner][suit];
+    Ranks rest = live_[suit];
+    int tops = 0;
+    while (rest != 0) {
+        const int r = HighRank(rest);
+        if ((mine & Bit(r)) == 0) break;
+        ++tops;
+        lowestTop = r;
+        rest ^= Bit(r);
+    }
+    if (tops == 0) return 0;
+    const int lho = (owner + 1) & 3;
+    const int rho = (owner + 3) & 3;
+    const int leftLength = std::popcount(hand_[lho][suit]);
+    const int rightLength = std::popcount(hand_[rho][suit]);
+    // Once the opponents are out of the suit the small cards win too.
+    int won = tops >= std::max(leftLength, rightLength) ? std::popcount(mine) : tops;
+    if (trump_ < 4 && suit != trump_) {
+        if (hand_[lho][trump_] != 0) won = std::min(won, leftLength);
+        if (hand_[rho][trump_] != 0) won = std::min(won, rightLength);
+    }
+    return won;
+}
+
+// Tricks the leader's side takes at once: the leader cashes its own top cards in every suit,
+// or leads a small card to partner's top cards in one suit and partner cashes those.
+int Searcher::QuickTricks(int leader, std::uint64_t& relevant) const {
+    const int partner = leader ^ 2;
+    int total = 0;
+    relevant = 0;
+    int bestPartner = 0;
+    int bestPartnerSuit = 0;
+    int bestPartnerTop = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (hand_[leader][suit] == 0) continue;
+        int lowestTop = 0;
+        const int won = CashableTricks(leader, suit, lowestTop);
+        if (won > 0) {
+            total += won;
+            relevant |= SuitBits(suit, Bit(lowestTop));
+            continue;
+        }
+        const int viaPartner = CashableTricks(partner, suit, lowestTop);
+        if (viaPartner > bestPartner) {
+            bestPartner = viaPartner;
+            bestPartnerSuit = suit;
+            bestPartnerTop = lowestTop;
+        }
+    }
+    if (bestPartner > total) {
+        relevant = SuitBits(bestPartnerSuit, Bit(bestPartnerTop));
+        total = bestPartner;
+    }
+    return std::min(total, tricksLeft_);
+}
+
+// Tricks the leader's side surely loses: the top trump in an opponent's hand wins a trick.
+int Searcher::SureLosers(int leader, std::uint64_t& relevant) const {
+    relevant = 0;
+    if (trump_ == 4 || live_[trump_] == 0) return 0;
+    const int top = HighRank(live_[trump_]);
+    if ((hand_[leader][trump_] | hand_[leader ^ 2][trump_]) & Bit(top)) return 0;
+    relevant = SuitBits(trump_, Bit(top));
+    return 1;
+}
+
+void Searcher::AddHistory(int seat, const Move& move, int bonus) {
+    int& h = history_[seat][move.Suit][move.Rank];
+    h = std::min(h + bonus, 1 << 20);
+}
+
+// When every move failed, the lower cards of each group were refuted only through their
+// group's top card. That holds in another position only if the group is whole there too, so a
+// group reaching down past the lowest marked rank of its suit is marked down to its bottom.
+std::uint64_t Searcher::CoverGroups(std::uint64_t relevant, const Move* moves, int n) {
+    for (int suit = 0; suit < 4; ++suit) {
+        const Ranks marked = SuitPart(relevant, suit);
+        if (marked == 0) continue;
+        int lowest = std::countr_zero(marked);
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (int i = 0; i < n; ++i) {
+                if (moves[i].Suit == suit && moves[i].Rank >= lowest && moves[i].Low < lowest) {
+                    lowest = moves[i].Low;
+                    changed = true;
+                }
+            }
+        }
+        relevant |= SuitBits(suit, Bit(lowest));
+    }
+    return relevant;
+}
+
+namespace {
+void SortMoves(auto* moves, int n) {
+    for (int i = 1; i < n; ++i) {
+        const auto m = moves[i];
+        int j = i - 1;
+        while (j >= 0 && moves[j].Weight < m.Weight) {
+            moves[j + 1] = moves[j];
+            --j;
+        }
+        moves[j + 1] = m;
+    }
+}
+}  // namespace
+
+int Searcher::GenerateLeads(Move* moves) const {
+    const int leader = tricks_[trickIndex_].Leader;
+    const int partner = leader ^ 2;
+    const int lho = (leader + 1) & 3;
+    const int rho = (leader + 3) & 3;
+    const bool suitGame = trump_ < 4;
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        const Ranks mine = hand_[leader][suit];
+        if (mine == 0) continue;
+        const Ranks live = live_[suit];
+        const int top = HighRank(live);
+        const bool sideSuit = suitGame && suit != trump_;
+        const bool opponentRuffs = sideSuit && ((hand_[lho][suit] == 0 && hand_[lho][trump_] != 0) ||
+                                                (hand_[rho][suit] == 0 && hand_[rho][trump_] != 0));
+        const bool partnerRuffs = sideSuit && hand_[partner][suit] == 0 && hand_[partner][trump_] != 0;
+        int suitWeight = 0;
+        if (opponentRuffs) {
+            suitWeight -= 60;
+        } else if (partnerRuffs) {
+            suitWeight += 45;
+        }
+        if (suitGame && suit == trump_) suitWeight += 5;
+        const bool partnerTop = (hand_[partner][suit] & Bit(top)) != 0;
+        const bool lhoTop = (hand_[lho][suit] & Bit(top)) != 0;
+        ForEachGroup(mine, live, [&](int rank, Ranks group) {
+            int w = suitWeight;
+            if (rank == top) {
+                w += 40;
+            } else if (partnerTop) {
+                w += 30 - rank;
+            } else if (lhoTop) {
+                w -= 10 + rank;
+            } else {
+                w -= rank;
+            }
+            moves[n++] = Move{suit, rank, std::countr_zero(group),
+                               w * 1024 + std::min(history_[leader][suit][rank], 1023)};
+        });
+    }
+    SortMoves(moves, n);
+    return n;
+}
+
+int Searcher::GenerateFollows(int pos, Move* moves) const {
+    const Trick& trick = tricks_[trickIndex_];
+    const int seat = (trick.Leader + pos) & 3;
+    const int led = trick.Suit[0];
+    const int w = trick.Winner[pos - 1];
+    const int winSuit = trick.Suit[w];
+    const int winRank = trick.Rank[w];
+    const bool partnerWinning = ((w ^ pos) & 1) == 0;
+    const bool follows = hand_[seat][led] != 0;
+    const bool suitGame = trump_ < 4;
+
+    // Whether a player after this one can beat (suit, rank) in this trick.
+    auto beatenLater = [&](int suit, int rank, bool onlyOpponents) {
+        for (int p = pos + 1; p < 4; ++p) {
+            if (onlyOpponents && ((p ^ pos) & 1) == 0) continue;
+            const int s = (trick.Leader + p) & 3;
+            const Ranks inLed = hand_[s][led];
+            if (inLed != 0) {
+                if (suit == led && HighRank(inLed) > rank) return true;
+            } else if (suitGame && hand_[s][trump_] != 0) {
+                if (suit != trump_ || HighRank(hand_[s][trump_]) > rank) return true;
+            }
+        }
+        return false;
+    };
+    const bool partnerSafe = partnerWinning && !beatenLater(winSuit, winRank, true);
+
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (follows && suit != led) continue;
+        const Ranks mine = hand_[seat][suit];
+        if (mine == 0) continue;
+        const Ranks live = live_[suit];
+        const int top = HighRank(live);
+        const int length = std::popcount(mine);
+        ForEachGroup(mine, live, [&](int rank, Ranks group) {
+            const bool wins = Beats(suit, rank, winSuit, winRank, trump_);
+            int weight;
+            if (partnerWinning && (partnerSafe || pos == 3)) {
+                // Partner has the trick: play the cheapest card, keeping winners.
+                weight = suit == led || suit != trump_ ? -rank : -60 - rank;
+                if (suit != led) weight += 2 * length - (rank == top ? 30 : 0);
+            } else if (wins) {
+                const bool sure = !beatenLater(suit, rank, true);
+                if (sure) {
+                    weight = 100 - rank;
+                } else if (pos == 1) {
+                    weight = -20 - rank;
+                } else {
+                    weight = 40 - rank;
+                }
+            } else if (suit == led) {
+                weight = -rank;
+            } else {
+                weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
+            }
+            moves[n++] = Move{suit, rank, std::countr_zero(group),
+                               weight * 1024 + std::min(history_[seat][suit][rank], 1023)};
+        });
+    }
+    SortMoves(moves, n);
+    return n;
+}
+
+bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
+    const Trick& trick = tricks_[trickIndex_];
+    const int seat = (trick.Leader + pos) & 3;
+    const bool isMax = (seat & 1) == maxSide_;
+    Move moves[13];
+    const int n = GenerateFollows(pos, moves);
+    std::uint64_t all = 0;
+    for (int i = 0; i < n; ++i) {
+        std::uint64_t childRelevant = 0;
+        PlayCard(pos, moves[i].Suit, moves[i].Rank);
+        const bool result = AfterCard(pos, childRelevant);
+        UnplayCard(pos, moves[i].Suit, moves[i].Rank);
+        if (result == isMax) {
+            relevant = childRelevant;
+            if (i > 0) AddHistory(seat, moves[i], tricksLeft_ * tricksLeft_);
+            return result;
+        }
+        all |= childRelevant;
+    }
+    relevant = CoverGroups(all, moves, n);
+    return !isMax;
+}
+
+bool Searcher::LeadNode(std::uint64_t& relevant) {
+    relevant = 0;
+    const int left = tricksLeft_;
+    if (tricksMax_ >= target_) return true;
+    if (tricksMax_ + left < target_) return false;
+    if (left == 1) return LastTrick(relevant);
+
+    const int leader = tricks_[trickIndex_].Leader;
+    const bool leaderMax = (leader & 1) == maxSide_;
+    const int need = target_ - tricksMax_;
+    // The test goes the leader's way exactly when the leader's side takes `cut` tricks or more.
+    const int cut = leaderMax ? need : left - need + 1;
+
+    const OwnerKey owners = Owners();
+    const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
+    if (bounds.Lower >= cut) {
+        relevant = RelevantFor(bounds.LowerMask);
+        return leaderMax;
+    }
+    if (bounds.Upper < cut) {
+        relevant = RelevantFor(bounds.UpperMask);
+        return !leaderMax;
+    }
+    if (QuickTricks(leader, relevant) >= cut) return leaderMax;
+    if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
+
+    Move moves[13];
+    const int n = GenerateLeads(moves);
+    std::uint64_t all = 0;
+    for (int i = 0; i < n; ++i) {
+        std::uint64_t childRelevant = 0;
+        PlayCard(0, moves[i].Suit, moves[i].Rank);
+        const bool result = AfterCard(0, childRelevant);
+        UnplayCard(0, moves[i].Suit, moves[i].Rank);
+        if (result == leaderMax) {
+            relevant = childRelevant;
+            table_.Store(lengths_, leader, owners, MaskFor(childRelevant), cut, left);
+            if (i > 0) AddHistory(leader, moves[i], left * left);
+            return result;
+        }
+        all |= childRelevant;
+    }
+    relevant = CoverGroups(all, moves, n);
+    table_.Store(lengths_, leader, owners, MaskFor(relevant), 0, cut - 1);
+    return !leaderMax;
+}
+
+}  // namespace corvane::sds

@@ -1,0 +1,119 @@
+// The double-dummy search: can the side to play at the root take at least n more tricks?
+//
+// Answered by a depth-first search over single cards with a null window (the question is
+// always yes or no), driven from outside towards the exact value. The position is kept as
+// rank sets per seat and suit and changed in place as cards are played and taken back.
+//
+// Every answer comes with the set of ranks it rested on (a rank set per suit). A trick won by
+// rank marks the winning card; cards below the lowest marked rank of a suit only count as small
+// cards. Answers at the start of a trick go to the transposition table keyed on who holds the
+// marked cards, so they serve every position that differs only in small cards.
+#pragma once
+
+#include "table/solver/TransTable.h"
+
+#include <array>
+#include <cstdint>
+
+namespace corvane::sds {
+
+// Bit r set for rank r, 2..14.
+using Ranks = std::uint32_t;
+
+struct Position {
+    int Trump = 4;   // a suit 0..3, 4 no trump
+    int Leader = 0;  // the seat that led, or leads, the current trick
+    int TrickCount = 0;  // cards already played to the current trick, 0..3
+    std::array<int, 3> TrickSuit{};
+    std::array<int, 3> TrickRank{};
+    std::array<std::array<Ranks, 4>, 4> Hand{};  // [seat][suit]
+};
+
+// A card the side to play may choose at the root, standing for the lower cards in Equals
+// that play the same.
+struct RootMove {
+    int Suit = 0;
+    int Rank = 0;
+    Ranks Equals = 0;
+};
+
+class Searcher {
+public:
+    explicit Searcher(TransTable& table);
+
+    // The position must be valid (see Validate in DoubleDummy.h).
+    void Reset(const Position& position);
+
+    // Tricks left to play, the current one included.
+    int TricksLeft() const { return tricksLeft_; }
+
+    // The most tricks the side to play takes from the root; `guess` starts the search.
+    int Solve(int guess);
+    // Whether the side to play still takes at least `target` tricks after `move` at the root.
+    bool Reaches(const RootMove& move, int target);
+    // The exact tricks the side to play takes after `move`.
+    int SolveAfter(const RootMove& move, int guess);
+
+    // One card for each group of equal cards the player to move may play, highest rank first
+    // within a suit, clubs first.
+    int RootMoves(std::array<RootMove, 13>& out) const;
+
+    std::uint64_t Nodes() const { return nodes_; }
+    // Clears the move-ordering history so a solve does not depend on earlier ones.
+    void ClearHistory();
+
+private:
+    struct Move {
+        int Suit;
+        int Rank;  // the highest card of its group
+        int Low;   // the lowest
+        int Weight;
+    };
+    struct Trick {
+        int Leader;
+        int Suit[4];
+        int Rank[4];
+        int Winner[4];  // position of the winning card after each card
+    };
+
+    bool Test(int target);
+    bool Node(int pos, std::uint64_t& relevant);
+    bool LeadNode(std::uint64_t& relevant);
+    bool FollowNode(int pos, std::uint64_t& relevant);
+    bool AfterCard(int pos, std::uint64_t& relevant);
+    bool LastTrick(std::uint64_t& relevant);
+
+    void PlayCard(int pos, int suit, int rank);
+    void UnplayCard(int pos, int suit, int rank);
+    void CompleteTrick();
+    void UncompleteTrick();
+
+    int CashableTricks(int owner, int suit, int& lowestTop) const;
+    int QuickTricks(int leader, std::uint64_t& relevant) const;
+    int SureLosers(int leader, std::uint64_t& relevant) const;
+    OwnerKey Owners() const;
+    OwnerKey MaskFor(std::uint64_t relevant) const;
+    std::uint64_t RelevantFor(const OwnerKey& mask) const;
+
+    static std::uint64_t CoverGroups(std::uint64_t relevant, const Move* moves, int n);
+    int GenerateLeads(Move* moves) const;
+    int GenerateFollows(int pos, Move* moves) const;
+    void AddHistory(int seat, const Move& move, int bonus);
+
+    TransTable& table_;
+    std::array<std::array<Ranks, 4>, 4> hand_{};
+    std::array<Ranks, 4> live_{};  // ranks in hands or on the table in the current trick
+    std::uint64_t lengths_ = 0;    // 4-bit length per seat and suit, seat * 16 + suit * 4
+    int trump_ = 4;
+    int maxSide_ = 0;  // seat parity of the side to play at the root
+    int rootPos_ = 0;
+    int target_ = 0;
+    int tricksMax_ = 0;  // tricks won by that side since the root
+    int tricksLeft_ = 0;
+    int trickIndex_ = 0;
+    std::array<Trick, 14> tricks_{};
+    std::array<std::array<std::array<int, 16>, 4>, 4> history_{};
+    std::uint64_t nodes_ = 0;
+};
+
+}  // namespace corvane::sds
