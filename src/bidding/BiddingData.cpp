@@ -13,7 +13,6 @@ std::string LoadBiddingData(BiddingData& data, const std::filesystem::path& fold
         std::optional<ConventionCard> card = ReadCardFile(path);
         if (!card) return "cannot read the convention card \"" + path.string() + "\"";
         UpgradeCard(*card);
-        AddAdditionalConventions(*card);
         data.Cards.Card(side) = std::move(*card);
         data.Cards.State(side).CardFileName = path.filename().string();
     }
