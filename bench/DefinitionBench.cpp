@@ -22,7 +22,6 @@ struct Setup {
             const char* name = side == 1 ? "Std American.cc" : "Two over One.cc";
             std::optional<ConventionCard> card = ReadCardFile(Data / name);
             if (card) {
-                AddAdditionalConventions(*card);
                 cards.Card(side) = *card;
             }
         }

@@ -17,7 +17,6 @@ protected:
         for (int side = 1; side <= 2; ++side) {
             std::optional<ConventionCard> card = ReadCardFile(Data / names[side - 1]);
             ASSERT_TRUE(card.has_value());
-            AddAdditionalConventions(*card);
             cards.Card(side) = *card;
             cards.State(side).CardFileName = names[side - 1];
         }

@@ -7,6 +7,7 @@
 #include "ui/common/MarkupButton.h"
 #include "ui/common/MarkupGrid.h"
 #include "ui/common/Messages.h"
+#include "ui/common/Text.h"
 #include "ui/desktop/DealerOptionsPanel.h"
 #include "ui/desktop/TDeskTop.h"
 #include "ui/dialogs/TDlgNewSeed.h"
@@ -158,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(grid->CellMarkup(0, 3), QStringLiteral("1~N"));
         QCOMPARE(table.State().Phase, PhaseBiddingOver);
         QVERIFY(desk_->PanelShown(Panel::EndOfBidding));
-        QCOMPARE(desk_->CaptionText(Caption::ContractText), QStringLiteral("Contract 1N by South"));
+        QCOMPARE(desk_->CaptionText(Caption::ContractText), MarkupToHtml(QStringLiteral("Contract 1~N by South")));
 
         QTest::mouseClick(desk_->Button(QStringLiteral("StartButton")), Qt::LeftButton);
         desk_->WaitForSteps();

@@ -57,7 +57,6 @@ std::vector<CallCode> ReadAuction(const std::string& text, TSeat dealer) {
 ConventionCard LoadCardFile(const std::string& folder, const std::string& name) {
     std::optional<ConventionCard> card = ReadCardFile(std::filesystem::path(folder) / name);
     if (!card) Fail("no convention card \"" + name + "\" in " + folder);
-    AddAdditionalConventions(*card);
     return *card;
 }
 

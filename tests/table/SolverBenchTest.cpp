@@ -1,0 +1,16 @@
+#include "table/SolverBench.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+// The bench signature: any change to the search that alters the count must say so.
+TEST(SolverBenchTest, NodeCountIsTheSignature) {
+    const SolverBenchResult result = RunSolverBench();
+    EXPECT_EQ(result.Tables, 1);
+    EXPECT_EQ(result.Nodes, 3288099U);
+}
+
+}  // namespace
+}  // namespace corvane
