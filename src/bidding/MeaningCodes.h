@@ -197,6 +197,14 @@ inline constexpr MeaningSet ConventionalMeanings{
     1,   4,   5,   8,   9,   10,  11,  12,  15,  17,  19,  24,  25,  26,
     48,  54,  55,  75,  78,  85,  88,  96,  97,  98,  116, 125, 130, 131,
     133, 136, 138, 144, 147, 148, 157, 162, 165, 168, 171, 176, 181};
+
+// The bid selection frame's own two sets, chosen from the catalogue:
+// - strong meanings: after one of these partner's shown maximum above 30 is real, so it is kept;
+//   after anything else a maximum above 30 only means "not limited yet" and counts as 13;
+// - shows-values meanings: calls that promise stoppers in the suits they show, after which the
+//   opponents' honours in those suits are re-valued by their position.
+inline constexpr MeaningSet StrongMeanings{5, 48, 51, 87, 133, 154, 178, 181, 182, 184};
+inline constexpr MeaningSet ShowsValuesMeanings{42, 43, 44, 45, 71, 72, 126, 127, 132};
 }  // namespace meaning_sets
 
 }  // namespace corvane

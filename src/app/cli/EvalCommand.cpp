@@ -1,6 +1,7 @@
 // corvane-cli eval --hand "S:AKQ2 H:J54 D:T9 C:8765": every figure the bidder reads from one
 // hand, evaluated as at the start of an auction, so the evaluator can be checked by eye.
 #include "app/cli/CliCommand.h"
+#include "bidding/BiddingCase.h"
 #include "bidding/HandEvaluation.h"
 #include "bidding/SuitEvaluation.h"
 
@@ -11,45 +12,6 @@
 
 namespace corvane::cli {
 namespace {
-
-// "S:AKQ2 H:J54 D:T9 C:8765"; a void is "S:" or "S:-". Every suit once, thirteen cards.
-bool ParseHand(const std::string& text, std::array<Holding, 4>& suits, std::string& error) {
-    suits = {};
-    bool seen[4] = {};
-    std::istringstream in(text);
-    std::string token;
-    while (in >> token) {
-        const Strain suit = SuitFromChar(token[0]);
-        if (suit == NoTrump || token.size() < 2 || token[1] != ':') {
-            error = "expected a suit letter and \":\", found \"" + token + "\"";
-            return false;
-        }
-        if (seen[suit]) {
-            error = std::string("suit ") + token[0] + " given twice";
-            return false;
-        }
-        seen[suit] = true;
-        std::string ranks = token.substr(2);
-        if (ranks == "-") ranks.clear();
-        if (!HoldingFromText(ranks, suits[suit])) {
-            error = "unreadable or repeated card in \"" + token + "\"";
-            return false;
-        }
-    }
-    int cards = 0;
-    for (int s = 0; s < 4; ++s) {
-        if (!seen[s]) {
-            error = std::string("suit ") + StrainLetters[static_cast<size_t>(s)] + " is missing";
-            return false;
-        }
-        cards += Length(suits[static_cast<size_t>(s)]);
-    }
-    if (cards != 13) {
-        error = "the hand holds " + std::to_string(cards) + " cards, not 13";
-        return false;
-    }
-    return true;
-}
 
 const char* YesNo(bool b) { return b ? "yes" : "no"; }
 
@@ -110,7 +72,7 @@ const CommandRegistration registration([](CLI::App& program) {
     command->callback([hand] {
         std::array<Holding, 4> suits{};
         std::string error;
-        if (!ParseHand(*hand, suits, error)) {
+        if (!ReadCaseHand(*hand, suits, error)) {
             std::cerr << "corvane-cli eval: " << error << '\n';
             throw Failure();
         }

@@ -1,11 +1,13 @@
 #include "ui/desktop/DeskTopApp.h"
 
+#include "bidding/BiddingData.h"
 #include "cards/Dealer.h"
 #include "convention/CardFile.h"
 #include "convention/CardVocabulary.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "table/MemoryHandFile.h"
+#include "table/RuleBidder.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Text.h"
 #include "ui/desktop/DealerOptionsPanel.h"
@@ -146,7 +148,15 @@ int RunDeskTop(int argc, char** argv) {
     }
     if (const std::string error = settings.LoadPlayer(player); !error.empty()) ShowMessage(nullptr, FromCore(error));
 
-    PassingBidderPlaceholder bidder;
+    BiddingData bidding;
+    if (const std::string error = LoadBiddingData(bidding, folder, DefaultCardFileName, DefaultCardFileName);
+        !error.empty()) {
+        ShowMessage(nullptr, FromCore(error), QMessageBox::Ok, QMessageBox::Critical);
+        return 1;
+    }
+    TDeskTop* table = nullptr;
+    RuleBidder bidder(bidding.Cards, bidding.Alerts, nullptr,
+                      [&table] { return table != nullptr ? table->Controller().Board().Vul : VulNone; });
     SolverPlaceholder solver;
     MemoryHandFileShelf files;
     DealingState dealing;
@@ -155,6 +165,7 @@ int RunDeskTop(int argc, char** argv) {
                            &settings};
 
     TDeskTop desk(services);
+    table = &desk;
     desk.show();
     ConventionCards cards;
     if (parser.isSet(screenshot)) {
