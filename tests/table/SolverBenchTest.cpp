@@ -9,7 +9,7 @@ namespace {
 TEST(SolverBenchTest, NodeCountIsTheSignature) {
     const SolverBenchResult result = RunSolverBench();
     EXPECT_EQ(result.Tables, 1);
-    EXPECT_EQ(result.Nodes, 3288099U);
+    EXPECT_EQ(result.Nodes, 3124394U);
 }
 
 }  // namespace
