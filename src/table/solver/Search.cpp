@@ -434,8 +434,9 @@ int Searcher::GenerateLeads(Move* moves) const {
             } else {
                 w -= rank;
             }
+            // Leads that refuted earlier positions come first; the heuristic orders the rest.
             moves[n++] = Move{suit, rank, std::countr_zero(group),
-                               w * 1024 + std::min(history_[leader][suit][rank], 1023)};
+                               w * 64 + std::min(history_[leader][suit][rank], 4095)};
         });
     }
     SortMoves(moves, n);
