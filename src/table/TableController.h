@@ -11,6 +11,7 @@
 #include "scoring/ScoreKeeper.h"
 #include "table/Bidder.h"
 #include "table/HandFile.h"
+#include "table/Par.h"
 #include "table/SolverLibrary.h"
 #include "table/TableAuction.h"
 #include "table/TableKeys.h"
@@ -25,6 +26,8 @@
 namespace corvane {
 
 inline constexpr const char* ProgramVersion = "6.2";
+// Where "Report Bidding Problem" writes to.
+inline constexpr const char* SupportMailAddress = "support@corvane.example";
 
 class TableController {
 public:
@@ -43,6 +46,8 @@ public:
     bool AcceptsCardFrom(TSeat seat) const;
     CardCode SelectedCard() const { return selectedCard_; }
     const std::array<int, 20>& DDResultTable() const { return ddResultTable_; }
+    // The par result of the table above, as the last double-dummy request found it.
+    const ParResult& Par() const { return par_; }
     // The rubber pad and the last hand's score; the program loads and saves the pad with the
     // player's options.
     ScoreKeeper& Scores() { return scores_; }
@@ -102,6 +107,13 @@ public:
     void DoubleDummyResults1Click();
     void DDTable1Click();
     void CloseDDResultsClick();
+
+    // "Swap N-S && E-W CCs" and F11: the two sides exchange their convention cards.
+    void SwapConventionCardsClick();
+    // "Report Bidding Problem": a mail to the support address about the board in play.
+    void ReportProblemClick();
+    static std::string ProblemReportUrl(const BoardRecord& board,
+                                        const std::vector<HandResultRecord>& results);
 
     // Keys, menus and the dealer-options panel.
     void KeyDown(const TableKey& key);
@@ -195,6 +207,9 @@ private:
     TablePhase phaseBeforeHint_ = PhaseBidding;
     std::array<std::array<CardCode, 13>, 4> dealtSnapshot_{};
     std::array<int, 20> ddResultTable_{};
+    // The deal the table above belongs to; a failed computation may reuse it only for that deal.
+    std::optional<DealHoldings> ddDeal_;
+    ParResult par_;
     std::chrono::steady_clock::time_point playStart_{};
 };
 

@@ -4,6 +4,7 @@
 
 #include "table/SolverLibrary.h"
 
+#include <optional>
 #include <vector>
 
 namespace corvane::testing {
@@ -23,6 +24,7 @@ public:
     CardCode ForcedCard = NoCard;  // returned by SolveBoard instead of its own choice
     DealHoldings LastDDDeal{};
     std::int32_t DDTableResultCode = SolveOk;
+    std::optional<DDTableResult> DDTable;  // strain-major, as the library answers
 
     std::int32_t Initialize(const PlayBlock&) override {
         ++Initialized;
@@ -72,6 +74,7 @@ public:
     std::int32_t CalcDDtable(const DealHoldings& deal, DDTableResult& result) override {
         LastDDDeal = deal;
         for (int i = 0; i < 20; ++i) result[static_cast<size_t>(i)] = i % 14;
+        if (DDTable) result = *DDTable;
         return DDTableResultCode;
     }
 

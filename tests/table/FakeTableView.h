@@ -74,6 +74,12 @@ public:
     }
     void ShowDDResults() override { DDShown = true; }
     void EndProgram() override { ProgramEnded = true; }
+    bool OpenUrl(const std::string& url) override {
+        Urls.push_back(url);
+        return CanOpenUrls;
+    }
+    std::vector<std::string> Urls;
+    bool CanOpenUrls = true;
 
     bool Shown(Panel p) const {
         const auto it = Panels.find(p);
