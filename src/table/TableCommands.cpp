@@ -10,6 +10,27 @@ namespace corvane {
 namespace {
 
 constexpr int MaxNewHands = 64;
+constexpr const char* ChoosePlayerMessage =
+    "Please choose a player name from the drop-down list or type in a new player's name.";
+
+// Mail links carry their subject and body percent-encoded, line breaks as CR LF.
+std::string UrlEncoded(const std::string& text) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) || c == '-' || c == '.' || c == '_' || c == '~') {
+            out += c;
+        } else if (c == '\n') {
+            out += "%0D%0A";
+        } else {
+            out += '%';
+            out += Hex[byte >> 4];
+            out += Hex[byte & 15];
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -21,6 +42,11 @@ void TableController::OpenDealerOptions() {
 }
 
 void TableController::CloseDealerOptions() {
+    // Every result and option is kept under the player's name.
+    if (options_.PlayerName.empty()) {
+        view_.ShowMessage(ChoosePlayerMessage, MessageButtons::Ok);
+        return;
+    }
     dealerOptionsOpen_ = false;
     view_.ShowPanel(Panel::DealerOptions, false);
     view_.EnableCommand(Command::ReviewMenu, true);
@@ -29,9 +55,7 @@ void TableController::CloseDealerOptions() {
 
 void TableController::DealerChoice(int choice) {
     if (options_.PlayerName.empty()) {
-        view_.ShowMessage("Please choose a player name from the drop-down list or type in a new "
-                          "player's name.",
-                          MessageButtons::Ok);
+        view_.ShowMessage(ChoosePlayerMessage, MessageButtons::Ok);
         return;
     }
     state_.MatchPlay = false;
@@ -192,29 +216,6 @@ void TableController::SwapConventionCardsClick() {
     bidder_.SwapConventionCards();
     UpdateCaptions();
 }
-
-namespace {
-
-// Mail links carry their subject and body percent-encoded, line breaks as CR LF.
-std::string UrlEncoded(const std::string& text) {
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    std::string out;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) || c == '-' || c == '.' || c == '_' || c == '~') {
-            out += c;
-        } else if (c == '\n') {
-            out += "%0D%0A";
-        } else {
-            out += '%';
-            out += Hex[byte >> 4];
-            out += Hex[byte & 15];
-        }
-    }
-    return out;
-}
-
-}  // namespace
 
 std::string TableController::ProblemReportUrl(const BoardRecord& board,
                                               const std::vector<HandResultRecord>& results) {

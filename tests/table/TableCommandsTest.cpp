@@ -102,6 +102,20 @@ TEST_F(TableTest, SwapOfTheConventionCardsByKeyAndMenu) {
     EXPECT_EQ(bidder.Swaps, 2);
 }
 
+TEST_F(TableTest, DealerOptionsPanelStaysOpenWithoutAPlayerName) {
+    options.PlayerName = "";
+    Build();
+    table->OpenDealerOptions();
+    table->CloseDealerOptions();
+    EXPECT_TRUE(table->DealerOptionsOpen());
+    table->DealerChoice(0);
+    EXPECT_TRUE(table->DealerOptionsOpen());
+    EXPECT_EQ(S().Phase, PhaseHandOver);
+    ASSERT_EQ(view.Messages.size(), 2u);
+    EXPECT_EQ(view.Messages[0], view.Messages[1]);
+    EXPECT_EQ(view.Messages[0].rfind("Please choose a player name", 0), 0u);
+}
+
 TEST_F(TableTest, HandsTurnedFaceUpAndDownByKey) {
     Start();
     Key(KeyCode::F8);

@@ -87,6 +87,8 @@ void ShowTable(const TableController& table) {
 }
 
 void ShowHandOver(TableController& table) {
+    // The hand is over: every hand is shown as dealt.
+    for (TSeat seat = North; seat <= West; ++seat) std::cout << HandLine(table, seat) << '\n';
     const auto& last = table.Scores().Last();
     std::string result = table.Scores().HandResultText(
         IsBid(last.Contract) ? SeatNames[last.Declarer] : "", last.Contract, last.Doubling);
