@@ -18,6 +18,7 @@ public:
     int GetSDCalls = 0;
     std::int32_t InitializeResult = 0;
     std::int32_t PlayCardResult = 0;
+    std::int32_t TakeBackResult = 0;
     std::int32_t GetSDResultCode = 0;
     std::int32_t SolveBoardResult = SolveOk;
     bool SingleDummy = false;
@@ -38,7 +39,7 @@ public:
     std::int32_t TakeBackCard() override {
         ++TakeBacks;
         if (!Played.empty()) Played.pop_back();
-        return 0;
+        return TakeBackResult;
     }
     bool HasSingleDummyPlay() const override { return SingleDummy; }
     std::int32_t GetSD(const std::array<CardCode, 13>&, GetSDResult& result) override {
