@@ -218,12 +218,16 @@ void TableController::SwapConventionCardsClick() {
 }
 
 std::string TableController::ProblemReportUrl(const BoardRecord& board,
-                                              const std::vector<HandResultRecord>& results) {
+                                              const std::vector<HandResultRecord>& results,
+                                              const std::vector<std::string>& auction) {
     std::string body = "Seed: " + board.SeedText + "\n";
     body += "Board " + board.BoardText + ", dealer " + std::string(SeatNames[board.Dealer]) +
             ", vulnerable " + std::string(VulnerabilityNames[board.Vul]) + "\n";
     body += "Deal: " + PbnDealString(board.Holdings) + "\n";
     if (!board.Comment.empty()) body += "Comment: " + board.Comment + "\n";
+    body += "Auction at the table:";
+    for (const auto& call : auction) body += " " + call;
+    body += "\n";
     for (const HandResultRecord& r : results) {
         body += "\nResult of " + r.Player + ": ";
         if (IsBid(r.Contract)) {
@@ -231,7 +235,7 @@ std::string TableController::ProblemReportUrl(const BoardRecord& board,
                     std::string(SeatNames[r.Declarer]) + ", " + std::to_string(r.Tricks) +
                     " tricks";
         } else {
-            body += "passed out";
+            body += "no contract";  // passed out, or not played to the end
         }
         body += ", N-S " + std::to_string(r.Score) + "\nAuction:";
         for (const auto& call : r.Auction) body += " " + call;
@@ -245,7 +249,7 @@ std::string TableController::ProblemReportUrl(const BoardRecord& board,
 void TableController::ReportProblemClick() {
     const TableHandFile* file = File();
     if (file == nullptr || board_.BoardText.empty()) return;
-    if (!view_.OpenUrl(ProblemReportUrl(board_, file->Results(state_.HandNumber)))) {
+    if (!view_.OpenUrl(ProblemReportUrl(board_, file->Results(state_.HandNumber), AuctionTexts()))) {
         view_.ShowMessage(std::string("No mail program could be opened. Please write to ") +
                               SupportMailAddress + " with the board's seed " + board_.SeedText +
                               ".",

@@ -113,7 +113,8 @@ public:
     // "Report Bidding Problem": a mail to the support address about the board in play.
     void ReportProblemClick();
     static std::string ProblemReportUrl(const BoardRecord& board,
-                                        const std::vector<HandResultRecord>& results);
+                                        const std::vector<HandResultRecord>& results,
+                                        const std::vector<std::string>& auction);
 
     // Keys, menus and the dealer-options panel.
     void KeyDown(const TableKey& key);

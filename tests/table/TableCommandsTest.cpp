@@ -157,6 +157,16 @@ TEST_F(TableTest, ProblemReportMailCarriesTheBoardAndItsResults) {
         << body;
     EXPECT_NE(body.find("Auction:"), std::string::npos);
 
+    // A problem met in the auction: the calls so far go with the mail.
+    table->StartNewHand();
+    Type("2S");
+    table->ReportProblemClick();
+    const std::string during = Decoded(view.Urls.back());
+    std::string calls;
+    for (const auto& call : table->Auction().Record().Calls) calls += " " + call;
+    ASSERT_NE(calls.find("2S"), std::string::npos);
+    EXPECT_NE(during.find("Auction at the table:" + calls + "\r\n"), std::string::npos) << during;
+
     // Without a mail program the person is told where to write.
     view.CanOpenUrls = false;
     table->ReportProblemClick();
