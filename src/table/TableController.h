@@ -63,6 +63,9 @@ public:
     void ProcessBid(const std::string& code);
     void AfterBidding();
     void StartButtonClick();  // "Start &Play" or "&Closed Rm" on the end-of-bidding panel
+    // The auction-review popup: "&North's Bids" .. "&West's Bids" explain that seat's calls.
+    static std::string ExplainMenuCaption(TSeat seat);
+    void ExplainBidsClick(TSeat seat);
     void StartPlay();
     void BeforeEachPlay();
     void PlayTrickToHuman();

@@ -85,7 +85,8 @@ enum class Form {
     ScoringAnalysis,
     Preferences,
     SaveHand,
-    ExplainMenu,
+    ExplainMenu,  // the auction-review popup; answers the seat chosen
+    SeatCalls,    // the test pad showing the calls of the seat in the argument
     BidHint,
     TestPad,
     RubberScorePad,

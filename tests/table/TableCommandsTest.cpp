@@ -102,6 +102,33 @@ TEST_F(TableTest, SwapOfTheConventionCardsByKeyAndMenu) {
     EXPECT_EQ(bidder.Swaps, 2);
 }
 
+TEST_F(TableTest, AuctionReviewExplainsTheChosenSeatAndComesBack) {
+    Start();
+    ASSERT_EQ(S().CurrentSeat, South);
+    TablePhase phaseDuring = PhaseHandOver;
+    TSeat seatDuring = NoSeat;
+    std::int32_t argument = -1;
+    view.WhileFormOpen = [&](Form form, std::int32_t a) {
+        if (form != Form::SeatCalls) return;
+        phaseDuring = S().Phase;
+        seatDuring = S().CurrentSeat;
+        argument = a;
+    };
+    view.FormResults[Form::ExplainMenu] = {{true, West}};
+    Key('L');
+    EXPECT_EQ(phaseDuring, PhaseExplaining);
+    EXPECT_EQ(seatDuring, West);
+    EXPECT_EQ(argument, West);
+    EXPECT_EQ(S().Phase, PhaseBidding);
+    EXPECT_EQ(S().CurrentSeat, South);
+    // The popup closed without a choice explains nothing.
+    Key('L');
+    EXPECT_EQ(std::count(view.FormsOpened.begin(), view.FormsOpened.end(), Form::SeatCalls), 1);
+    Type("1H");
+    EXPECT_EQ(table->Auction().Calls().size(), 5u);  // East's pass, South's 1H, three passes
+    EXPECT_EQ(TableController::ExplainMenuCaption(North), "&North's Bids");
+}
+
 TEST_F(TableTest, DealerOptionsPanelStaysOpenWithoutAPlayerName) {
     options.PlayerName = "";
     Build();

@@ -62,8 +62,9 @@ public:
             if (call != NoCall) std::cout << Described(call) << '\n';
             return {true, 0};
         case Form::ExplainMenu:
+            // Every seat's calls at once: no seat is left to choose.
             if (Explain) Explain();
-            return {true, 0};
+            return {};
         default: std::cout << "(that form is not available in the terminal)\n"; return {};
         }
     }
