@@ -116,6 +116,9 @@ public:
     void PreferencesClick();
     void SaveHandClick();
     void ZeroRubberScorePadClick();
+    // "Delete This Hand" and "Copy to PBN": the board in play, or with the whole file.
+    void DeleteThisHandClick();
+    void CopyToPbnClick(bool justThisDeal);
     void ShowRubberScorePadClick();
     void OpenFormClick(Form form);  // forms that need nothing from the table
     void UpdateCaptions();
@@ -163,6 +166,7 @@ private:
 
     // Board helpers.
     bool LoadBoard();
+    bool BoardInFile() const;  // the board in play is one of the current file's
     std::string SeatPlayerName(TSeat seat) const;
     void ShowBoardPanel();
 

@@ -2,12 +2,11 @@
 
 #include "bidding/BiddingData.h"
 #include "cards/Dealer.h"
-#include "convention/CardFile.h"
-#include "convention/CardVocabulary.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
-#include "table/MemoryHandFile.h"
+#include "table/BridgeHandFile.h"
 #include "table/RuleBidder.h"
+#include "table/SdsSolverLibrary.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Text.h"
 #include "ui/desktop/DealerOptionsPanel.h"
@@ -26,22 +25,6 @@ namespace {
 
 constexpr const char* ApplicationTitle = "Corvane 6.2";
 constexpr std::int32_t ScreenshotSeed = 12345;
-
-// Stands in for the solver library until its adapter is built: it reports success with no card,
-// so the table plays its own default card for the computer, and it has no double-dummy table.
-class SolverPlaceholder final : public SolverLibrary {
-public:
-    std::int32_t Initialize(const PlayBlock&) override { return 0; }
-    std::int32_t PlayCard(int, int) override { return 0; }
-    std::int32_t TakeBackCard() override { return 0; }
-    bool HasSingleDummyPlay() const override { return false; }
-    std::int32_t GetSD(const std::array<CardCode, 13>&, GetSDResult&) override { return -1; }
-    std::int32_t SolveBoard(const SolvePosition&, SolveResult& result) override {
-        result.fill(0);
-        return SolveOk;
-    }
-    std::int32_t CalcDDtable(const DealHoldings&, DDTableResult&) override { return -1; }
-};
 
 bool HasValue(const char* name) {
     const char* value = std::getenv(name);
@@ -92,18 +75,15 @@ int TakeScreenshot(TDeskTop& desk, const QString& file) {
     return 0;
 }
 
-// Loads both sides' convention cards, showing what the loader has to say. False when the
-// default card is missing too, after its message: the program cannot bid without it.
-bool LoadConventionCards(ConventionCards& cards, const Options& options, const std::string& folder) {
-    cards.State(1).CardFileName = options.NSCnvt;
-    cards.State(2).CardFileName = options.EWCnvt;
-    for (int side = 1; side <= 2; ++side) {
-        if (cards.State(side).CardFileName.empty()) cards.State(side).CardFileName = std::string(DefaultCardFile);
-        const CardLoadResult loaded = LoadCard(cards, side, folder);
-        for (const std::string& message : loaded.Messages) ShowMessage(nullptr, FromCore(message));
-        if (loaded.Fatal) return false;
+// Reads the alert table and both sides' cards for the bidder, showing what the loaders have to
+// say. False when the program cannot bid, after its message.
+bool LoadBiddingTables(BiddingData& bidding, const Options& options, const std::string& folder) {
+    const BiddingDataStartup startup = LoadTableBiddingData(bidding, folder, options.NSCnvt, options.EWCnvt);
+    for (const std::string& message : startup.Messages) {
+        ShowMessage(nullptr, FromCore(message), QMessageBox::Ok,
+                    startup.Fatal ? QMessageBox::Critical : QMessageBox::Information);
     }
-    return true;
+    return !startup.Fatal;
 }
 
 }  // namespace
@@ -149,16 +129,12 @@ int RunDeskTop(int argc, char** argv) {
     if (const std::string error = settings.LoadPlayer(player); !error.empty()) ShowMessage(nullptr, FromCore(error));
 
     BiddingData bidding;
-    if (const std::string error = LoadBiddingData(bidding, folder, DefaultCardFileName, DefaultCardFileName);
-        !error.empty()) {
-        ShowMessage(nullptr, FromCore(error), QMessageBox::Ok, QMessageBox::Critical);
-        return 1;
-    }
     TDeskTop* table = nullptr;
     RuleBidder bidder(bidding.Cards, bidding.Alerts, nullptr,
                       [&table] { return table != nullptr ? table->Controller().Board().Vul : VulNone; });
-    SolverPlaceholder solver;
-    MemoryHandFileShelf files;
+    SdsSolverLibrary solver;
+    BridgeHandFileShelf files(folder);
+    files.OpenNewHands();
     DealingState dealing;
     dealing.Generator.SetSeed(platform::HighResolutionSeed());
     TableServices services{&bidder, &solver, &files, &dealing, TableOptionsFrom(settings.Values, player), folder,
@@ -167,21 +143,25 @@ int RunDeskTop(int argc, char** argv) {
     TDeskTop desk(services);
     table = &desk;
     desk.show();
-    ConventionCards cards;
     if (parser.isSet(screenshot)) {
         AnswerForThePerson();
-        if (!LoadConventionCards(cards, settings.Values, folder)) return 1;
+        if (!LoadBiddingTables(bidding, settings.Values, folder)) return 1;
         return TakeScreenshot(desk, parser.value(screenshot));
     }
-    // Once the window is up: the cards, then the dealer options from which play starts.
-    QTimer::singleShot(0, &desk, [&desk, &cards, &settings, &folder] {
-        if (!LoadConventionCards(cards, settings.Values, folder)) {
+    // Once the window is up: the alert table and the cards, then the dealer options from which
+    // play starts.
+    QTimer::singleShot(0, &desk, [&desk, &bidding, &settings, &folder] {
+        if (!LoadBiddingTables(bidding, settings.Values, folder)) {
             QApplication::exit(1);
             return;
         }
         desk.StartTable();
     });
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // Whatever the last step stored is on disk before the program ends.
+    std::string error;
+    if (!files.Close(error)) std::fprintf(stderr, "corvane: %s\n", error.c_str());
+    return code;
 }
 
 }  // namespace corvane::ui

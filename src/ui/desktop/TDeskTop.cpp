@@ -119,6 +119,7 @@ TDeskTop::TDeskTop(const TableServices& services, QWidget* parent)
     setObjectName(QStringLiteral("DeskTop"));
     controller_ = std::make_unique<TableController>(*this, *services.TheBidder, *services.Solver, *services.Files,
                                                     *services.Dealing, services.Options);
+    if (services.Settings) controller_->Scores().Pad = services.Settings->Values.Pad;
     cardTable_.MayPlay = [this](const TPelloryCard& card) { return CardMayBePlayed(card); };
     cardTable_.CustomDealing = [this] { return !stepRunning_ && controller_->State().Phase == PhaseCustomDeal; };
 
@@ -204,9 +205,7 @@ void TDeskTop::BuildTableCloth() {
     connect(dealerOptions_, &DealerOptionsPanel::PlayerChosen, this, [this](const QString& name) {
         if (stepRunning_ || name.isEmpty()) return;
         if (services_.Settings) {
-            if (const std::string error = services_.Settings->LoadPlayer(ToCore(name)); !error.empty()) {
-                ui::ShowMessage(this, FromCore(error));
-            }
+            LoadPlayer(ToCore(name));
             ApplySettings();
         } else {
             TableOptions options = controller_->Options();
@@ -385,7 +384,8 @@ void TDeskTop::BuildMenus() {
               step(&TableController::EOSNewHandClick));
     AddAction(dealing, QStringLiteral("PriorHand"), QStringLiteral("&Prior Hand"), QKeySequence(Qt::Key_F3),
               step(&TableController::PriorHandClick));
-    AddAction(dealing, QStringLiteral("DeleteHand"), QStringLiteral("Delete This Hand"), QKeySequence(Qt::Key_F4), {});
+    AddAction(dealing, QStringLiteral("DeleteHand"), QStringLiteral("Delete This Hand"), QKeySequence(Qt::Key_F4),
+              step(&TableController::DeleteThisHandClick));
     AddAction(dealing, QStringLiteral("DealerOptions"), QStringLiteral("&Dealer Options"), {},
               step(&TableController::OpenDealerOptions));
     AddAction(dealing, QStringLiteral("SpecifySeed"), QStringLiteral("&Specify Random Seed"), QKeySequence(Qt::Key_F5),
@@ -393,8 +393,10 @@ void TDeskTop::BuildMenus() {
     AddAction(dealing, QStringLiteral("SelectBridgeFile"), QStringLiteral("Select Bridge File"), QKeySequence(Qt::Key_F6),
               [this] { StartDealerChoice(DealerOptionsPanel::BridgeFile); });
     QMenu* pbn = dealing->addMenu(QStringLiteral("Copy to PBN"));
-    AddAction(pbn, QStringLiteral("CopyFileToPbn"), QStringLiteral("Entire File"), {}, {});
-    AddAction(pbn, QStringLiteral("CopyDealToPbn"), QStringLiteral("Just this deal"), {}, {});
+    AddAction(pbn, QStringLiteral("CopyFileToPbn"), QStringLiteral("Entire File"), {},
+              [this] { RunStep([this] { controller_->CopyToPbnClick(false); }); });
+    AddAction(pbn, QStringLiteral("CopyDealToPbn"), QStringLiteral("Just this deal"), {},
+              [this] { RunStep([this] { controller_->CopyToPbnClick(true); }); });
 
     reviewMenu_ = menuBar()->addMenu(QStringLiteral("&Review"));
     AddAction(reviewMenu_, QStringLiteral("ScoreBook"), QStringLiteral("&Score Book"), {}, step(&TableController::ScoreBookClick));
@@ -402,7 +404,13 @@ void TDeskTop::BuildMenus() {
               step(&TableController::MatchResultsClick));
     AddAction(reviewMenu_, QStringLiteral("ShowRubberPad"), QStringLiteral("Show &Rubber Score Pad"), {},
               form(Form::RubberScorePad));
-    AddAction(reviewMenu_, QStringLiteral("ZeroRubberPad"), QStringLiteral("&Zero Rubber Score Pad"), {}, {});
+    AddAction(reviewMenu_, QStringLiteral("ZeroRubberPad"), QStringLiteral("&Zero Rubber Score Pad"), {}, [this] {
+        RunStep([this] {
+            controller_->ZeroRubberScorePadClick();
+            // The pad lives in the player file: a cleared pad stays cleared after a restart.
+            OnGui([this] { SavePlayer(); });
+        });
+    });
     AddAction(reviewMenu_, QStringLiteral("SaveHand"), QStringLiteral("Save &Hand"), {}, step(&TableController::SaveHandClick));
 
     playOptionsMenu_ = menuBar()->addMenu(QStringLiteral("Play &Options"));
@@ -435,7 +443,7 @@ void TDeskTop::StartTable() {
 void TDeskTop::StartDealerChoice(int choice) {
     const QString player = dealerOptions_->PlayerName();
     if (services_.Settings && !player.isEmpty()) {
-        if (ToCore(player) != services_.Settings->CurrentPlayer()) services_.Settings->LoadPlayer(ToCore(player));
+        if (ToCore(player) != services_.Settings->CurrentPlayer()) LoadPlayer(ToCore(player));
         ApplySettings();
         SavePlayer();
     }
@@ -531,8 +539,19 @@ void TDeskTop::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TDeskTop::LoadPlayer(const std::string& name) {
+    // The player leaving keeps his rubber: it is written before another player's file is read.
+    if (services_.Settings->CurrentPlayer() != name) SavePlayer();
+    if (const std::string error = services_.Settings->LoadPlayer(name); !error.empty()) {
+        ui::ShowMessage(this, FromCore(error));
+    }
+    controller_->Scores().Pad = services_.Settings->Values.Pad;
+}
+
 void TDeskTop::SavePlayer() {
     if (!services_.Settings || services_.Settings->CurrentPlayer().empty()) return;
+    // The table keeps the pad while it plays; the file takes it from there.
+    services_.Settings->Values.Pad = controller_->Scores().Pad;
     if (const std::string error = services_.Settings->SavePlayer(); !error.empty()) ui::ShowMessage(this, FromCore(error));
 }
 
@@ -591,7 +610,7 @@ void TDeskTop::ShowPanel(Panel panel, bool shown) {
         }
         if (panel == Panel::RubberPad) {
             if (shown) {
-                rubberPad_->show();
+                ShowRubberPad();
             } else {
                 rubberPad_->hide();
             }
@@ -784,8 +803,7 @@ FormResult TDeskTop::OpenForm(Form form, std::int32_t argument) {
             break;
         }
         case Form::RubberScorePad:
-            rubberPad_->show();
-            rubberPad_->raise();
+            ShowRubberPad();
             result.Accepted = true;
             break;
         case Form::About:
@@ -813,6 +831,13 @@ FormResult TDeskTop::OpenForm(Form form, std::int32_t argument) {
         QApplication::restoreOverrideCursor();
     });
     return result;
+}
+
+void TDeskTop::ShowRubberPad() {
+    ScoreKeeper& scores = controller_->Scores();
+    rubberPad_->SetPad(ToTextGrid(scores.ShowScorePad(controller_->PlayerNames())), scores.GameInProgressRow());
+    rubberPad_->show();
+    rubberPad_->raise();
 }
 
 void TDeskTop::ShowDDResults() {

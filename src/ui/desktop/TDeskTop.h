@@ -134,7 +134,10 @@ private:
                        const QKeySequence& shortcut, std::function<void()> handler);
     void StartDealerChoice(int choice);
     void NotAvailable(const QString& what);
+    // Reads another player's options (saving the current player's first) and his rubber pad.
+    void LoadPlayer(const std::string& name);
     void SavePlayer();
+    void ShowRubberPad();
 
     TCardDeck deck_;
     std::unique_ptr<TableController> controller_;
