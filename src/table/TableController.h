@@ -18,13 +18,19 @@
 #include "table/TableState.h"
 #include "table/TableView.h"
 
+#include <array>
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
 inline constexpr const char* ProgramVersion = "6.2";
+
+// The IMP and matchpoint score pad: rows of a text and a number.
+using ScorePadRows = std::vector<std::array<std::string, 2>>;
+inline constexpr int OpenRoomPadRows = 9;
 
 class TableController {
 public:
@@ -47,6 +53,8 @@ public:
     // player's options.
     ScoreKeeper& Scores() { return scores_; }
     std::array<std::string, 4> PlayerNames() const;
+    // The open room's part of the score pad for the hand just scored.
+    ScorePadRows OpenRoomScorePad() const;
 
     // Options changed outside the table (the Preferences form writes them, then calls this).
     void SetOptions(const TableOptions& options) { options_ = options; }

@@ -216,6 +216,10 @@ private Q_SLOTS:
         QCOMPARE(table.State().CardsPlayed, 52);
         QVERIFY(desk_->PanelShown(Panel::EndOfScoring));
         QVERIFY(desk_->PanelShown(Panel::ScorePad));
+        QVERIFY(desk_->ScorePadWidget()->isVisible());
+        QCOMPARE(desk_->ScorePadWidget()->CellMarkup(0, 0), QStringLiteral("Open Room"));
+        QVERIFY(desk_->ScorePadWidget()->CellMarkup(1, 0).startsWith(QStringLiteral(" Alice ")));
+        QVERIFY(desk_->ScorePadWidget()->CellMarkup(1, 0).contains(QStringLiteral("1~N")));
         // Every hand is shown once the hand is over.
         QVERIFY(!desk_->CardWidget(East, PlayedCard(East))
                 || !desk_->CardWidget(East, PlayedCard(East))->ShowBack());

@@ -260,6 +260,15 @@ void TDeskTop::BuildSidePanel() {
     layout->addWidget(auctionGrid_, 1);
     label(Caption::AuctionMessage, QStringLiteral("AuctionMessage"));
 
+    scorePad_ = new MarkupGrid(side_);
+    scorePad_->setObjectName(QStringLiteral("ScorePad"));
+    scorePad_->setShowGrid(false);
+    scorePad_->setStyleSheet(QStringLiteral("QTableWidget { background: #fffdf0; }"));
+    scorePad_->setColumnCount(2);
+    scorePad_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    scorePad_->hide();
+    layout->addWidget(scorePad_);
+
     controls_ = new QStackedWidget(side_);
     box_ = new BiddingBox(controls_);
     connect(box_, &BiddingBox::Selected, this,
@@ -584,6 +593,7 @@ QWidget* TDeskTop::PanelWidget(Panel panel) const {
     case Panel::PlayPad: return playPad_;
     case Panel::ShowButton: return showButton_;
     case Panel::RubberPad: return rubberPad_;
+    case Panel::ScorePad: return scorePad_;
     case Panel::Contract: return captions_.at(Caption::ContractText);
     case Panel::AuctionRecap: return auctionGrid_;
     default: return nullptr;
@@ -615,6 +625,11 @@ void TDeskTop::ShowPanel(Panel panel, bool shown) {
                 rubberPad_->hide();
             }
             return;
+        }
+        if (panel == Panel::ScorePad && shown) {
+            scorePad_->SetCells(ToTextGrid(controller_->OpenRoomScorePad()));
+            scorePad_->resizeRowsToContents();
+            scorePad_->setFixedHeight(scorePad_->verticalHeader()->length() + 4);
         }
         widget->setVisible(shown);
         if (shown) widget->raise();

@@ -75,6 +75,7 @@ public:
     DDPanel* DoubleDummyPanel() const { return ddPanel_; }
     DealerOptionsPanel* DealerOptions() const { return dealerOptions_; }
     MarkupGrid* AuctionGridWidget() const { return auctionGrid_; }
+    MarkupGrid* ScorePadWidget() const { return scorePad_; }
     RubberPadWindow* RubberPad() const { return rubberPad_; }
     QPushButton* Button(const QString& objectName) const;
     QAction* Action(const QString& objectName) const;
@@ -155,6 +156,7 @@ private:
     QWidget* side_ = nullptr;
     std::map<Caption, QLabel*> captions_;
     MarkupGrid* auctionGrid_ = nullptr;
+    MarkupGrid* scorePad_ = nullptr;
     QStackedWidget* controls_ = nullptr;
     BiddingBox* box_ = nullptr;
     QWidget* playPad_ = nullptr;
