@@ -2,6 +2,7 @@
 // the bidding box, cards by click, drag and keys, a take-back, a claim and the score.
 #include "UiTest.h"
 
+#include "convention/ConventionCards.h"
 #include "files/BridgeINI.h"
 #include "table/BridgeHandFile.h"
 #include "ui/bidding/BiddingBox.h"
@@ -317,6 +318,14 @@ private Q_SLOTS:
         QCOMPARE(messages_.value(1), QStringLiteral("Do you want to delete this deal?"));
         QCOMPARE(TBridgeINI(NewHandsPath()).BoardCount(), 1);
 
+        // F11 exchanges the sides' cards.
+        cards_.State(1).CardFileName = "Ours.cc";
+        cards_.State(2).CardFileName = "Theirs.cc";
+        QTest::keyClick(desk_.get(), Qt::Key_F11);
+        desk_->WaitForSteps();
+        QCOMPARE(cards_.State(1).CardFileName, std::string("Theirs.cc"));
+        QCOMPARE(cards_.State(2).CardFileName, std::string("Ours.cc"));
+
         // The cleared rubber pad is shown with nothing on it.
         desk_->Controller().Scores().Pad.At(1, PadCounter::Game1) = 60;
         desk_->Action(QStringLiteral("ZeroRubberPad"))->trigger();
@@ -356,9 +365,10 @@ private:
     void BuildDesk() {
         files_ = std::make_unique<BridgeHandFileShelf>(dir_->path().toStdString());
         files_->OpenNewHands();
-        TableServices services{&bidder_, &solver_, files_.get(), &dealing_, {}, dir_->path().toStdString()};
+        TableServices services{&bidder_, &solver_, files_.get(), &dealing_, {}, dir_->path().toStdString(), nullptr, {}};
         services.Options.PlayerName.clear();
         services.Options.ClearTableTime = 1;
+        services.SwapConventionCards = [this] { cards_.ExchangeSides(); };
         desk_ = std::make_unique<TDeskTop>(services);
         desk_->show();
         QVERIFY(QTest::qWaitForWindowExposed(desk_.get()));
@@ -402,6 +412,7 @@ private:
     CardCode PlayedCard(TSeat seat) const { return desk_->Controller().State().PlayedCards[seat][0]; }
 
     std::unique_ptr<QTemporaryDir> dir_;
+    ConventionCards cards_;
     PassingBidderPlaceholder bidder_;
     QuietSolver solver_;
     DealingState dealing_;

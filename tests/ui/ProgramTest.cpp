@@ -38,6 +38,8 @@ private Q_SLOTS:
         QVERIFY(white > 200);
         // The data folder was made where the person's files belong, with the shipped cards.
         QVERIFY(QFile::exists(home.filePath(QStringLiteral("Corvane/Ver 6/Std American.cc"))));
+        // Looking at the table deals nothing into the person's hand files.
+        QVERIFY(!QFile::exists(home.filePath(QStringLiteral("Corvane/Ver 6/New Hands.ini"))));
     }
 
     void WithoutADisplayItSaysSoInOneLine() {

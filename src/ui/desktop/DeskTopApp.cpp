@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "table/BridgeHandFile.h"
+#include "table/MemoryHandFile.h"
 #include "table/RuleBidder.h"
 #include "table/SdsSolverLibrary.h"
 #include "ui/common/Messages.h"
@@ -135,10 +136,13 @@ int RunDeskTop(int argc, char** argv) {
     SdsSolverLibrary solver;
     BridgeHandFileShelf files(folder);
     files.OpenNewHands();
+    // A look at the table leaves the person's hand files as they were.
+    MemoryHandFileShelf lookOnly;
+    HandFileShelf& shelf = parser.isSet(screenshot) ? static_cast<HandFileShelf&>(lookOnly) : files;
     DealingState dealing;
     dealing.Generator.SetSeed(platform::HighResolutionSeed());
-    TableServices services{&bidder, &solver, &files, &dealing, TableOptionsFrom(settings.Values, player), folder,
-                           &settings};
+    TableServices services{&bidder, &solver, &shelf, &dealing, TableOptionsFrom(settings.Values, player), folder,
+                           &settings, [&bidding] { bidding.Cards.ExchangeSides(); }};
 
     TDeskTop desk(services);
     table = &desk;

@@ -434,7 +434,7 @@ void TDeskTop::BuildMenus() {
     AddAction(playOptionsMenu_, QStringLiteral("ShowDDResults"), QStringLiteral("Show DD Results"), {},
               step(&TableController::DoubleDummyResults1Click));
     AddAction(playOptionsMenu_, QStringLiteral("SwapCCs"), QStringLiteral("Swap N-S && E-W CCs"), QKeySequence(Qt::Key_F11),
-              [this] { RunStep([this] { controller_->KeyDown(TableKey::Of(KeyCode::F11)); }); });
+              [this] { SwapConventionCards(); });
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
     AddAction(info, QStringLiteral("Answers"), QStringLiteral("&Frequently Asked Questions"), {}, form(Form::HelpAnswers));
@@ -527,6 +527,7 @@ void TDeskTop::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home: key = TableKey::Of(KeyCode::Home); break;
     case Qt::Key_F1: return;  // help is the help system's
     case Qt::Key_F7: key = TableKey::Of(KeyCode::F7); break;
+    case Qt::Key_F11: SwapConventionCards(); return;  // when the menu's shortcut did not take it
     default:
         if (k >= Qt::Key_Space && k <= Qt::Key_AsciiTilde) {
             key = TableKey::Char(static_cast<char>(QChar(k).toUpper().toLatin1()));
@@ -540,6 +541,13 @@ void TDeskTop::keyPressEvent(QKeyEvent* event) {
     key.Ctrl = event->modifiers() & Qt::ControlModifier;
     key.Alt = event->modifiers() & Qt::AltModifier;
     RunStep([this, key] { controller_->KeyDown(key); });
+}
+
+void TDeskTop::SwapConventionCards() {
+    RunStep([this] {
+        if (services_.SwapConventionCards) services_.SwapConventionCards();
+        controller_->UpdateCaptions();
+    });
 }
 
 void TDeskTop::closeEvent(QCloseEvent* event) {
