@@ -23,7 +23,8 @@ bool TableController::BoardInFile() const {
 
 void TableController::DeleteThisHandClick() {
     TableHandFile* file = File();
-    if (!BoardInFile()) {
+    // With the dealer options open no board is in play, and the next one needs a player first.
+    if (dealerOptionsOpen_ || !BoardInFile()) {
         view_.Beep(BeepKind::Information);
         return;
     }

@@ -89,6 +89,14 @@ TEST_F(TableFileCommands, WithoutABoardInPlayDeleteAndCopyDealOnlyBeep) {
     EXPECT_TRUE(view.Messages.empty());
     EXPECT_EQ(view.Beeps.size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(NewHandsPbn()));
+
+    // A board dealt, then the dealer options opened: nothing is deleted from there.
+    table->GoToBoard(1);
+    table->OpenDealerOptions();
+    view.Answers.push_back(MessageAnswer::Yes);
+    table->DeleteThisHandClick();
+    EXPECT_TRUE(view.Messages.empty());
+    EXPECT_EQ(BoardsOnDisk(), (std::vector<int>{1}));
 }
 
 TEST_F(TableFileCommands, CopyToPbnWritesBesideTheFileAndSaysWhere) {
