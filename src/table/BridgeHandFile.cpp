@@ -214,6 +214,8 @@ std::vector<HandResultRecord> BridgeHandFile::Results(int number) const {
         out.Declarer = r.Declarer;
         out.Tricks = r.Tricks;
         out.Score = r.Score;
+        out.ScoreIMP = r.ScoreIMP;
+        out.ScoreMP = r.ScoreMP;
         out.Auction = r.Calls;
         out.Play = PlayOrder(r.Play, r.Declarer);
         results.push_back(std::move(out));

@@ -29,6 +29,8 @@ struct HandResultRecord {
     TSeat Declarer = NoSeat;
     int Tricks = 0;  // won by the declaring side
     int Score = 0;   // North-South's
+    double ScoreIMP = 0;  // against the board's other results, North-South's; 0 when not compared
+    double ScoreMP = 0;   // matchpoint fraction
     std::vector<std::string> Auction;
     std::vector<std::string> Play;  // "TS" per card, in play order
 };

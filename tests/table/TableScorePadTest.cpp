@@ -27,6 +27,20 @@ TEST_F(TableTest, TheScorePadShowsTheResultAndHowManyTablesPlayedTheBoard) {
     pad = table->OpenRoomScorePad();
     EXPECT_EQ(pad[8][0], " Number of Tables");
     EXPECT_EQ(pad[8][1], "2");
+    EXPECT_EQ(pad[7][0], " IMPs won this hand");
+    EXPECT_EQ(pad[7][1], "0.00");  // the memory file does not compare results
+
+    // Replayed, the pad recalls the first result with its own score.
+    const int firstScore = S().HandScore;
+    table->EOSReplayClick();
+    ASSERT_EQ(S().Phase, PhasePlaying);
+    table->FastClaimClick();
+    pad = table->OpenRoomScorePad();
+    EXPECT_EQ(pad[3][0], "Result the first time");
+    EXPECT_EQ(pad[4][0], " you played this hand");
+    EXPECT_EQ(pad[5][0], "1~H by South");
+    EXPECT_EQ(pad[5][1], std::to_string(firstScore));
+    EXPECT_TRUE(pad[7][0].empty());
 }
 
 }  // namespace
