@@ -1,6 +1,7 @@
 // The program itself: the screenshot run and the start without a display.
 #include "UiTest.h"
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -40,6 +41,24 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(home.filePath(QStringLiteral("Corvane/Ver 6/Std American.cc"))));
         // Looking at the table deals nothing into the person's hand files.
         QVERIFY(!QFile::exists(home.filePath(QStringLiteral("Corvane/Ver 6/New Hands.ini"))));
+    }
+
+    void AnUnreadableAlertTableEndsStartUpAfterItsMessage() {
+        QTemporaryDir home;
+        // A folder where the table should be: it exists, so nothing replaces it, and cannot be read.
+        QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("Corvane/Ver 6/Alerts.txt"))));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        program.setProcessEnvironment(env);
+        const QString file = home.filePath(QStringLiteral("table.png"));
+        program.start(QStringLiteral(CORVANE_PROGRAM), {QStringLiteral("--screenshot"), file});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(QString::fromLocal8Bit(program.readAllStandardError()).contains(QStringLiteral("Alerts.txt")));
     }
 
     void WithoutADisplayItSaysSoInOneLine() {
