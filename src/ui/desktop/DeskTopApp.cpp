@@ -2,6 +2,7 @@
 
 #include "bidding/BiddingData.h"
 #include "cards/Dealer.h"
+#include "convention/SideDatabases.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "table/BridgeHandFile.h"
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace corvane::ui {
 
@@ -76,15 +78,26 @@ int TakeScreenshot(TDeskTop& desk, const QString& file) {
     return 0;
 }
 
-// Reads the alert table and both sides' cards for the bidder, showing what the loaders have to
-// say. False when the program cannot bid, after its message.
-bool LoadBiddingTables(BiddingData& bidding, const Options& options, const std::string& folder) {
+// The order of the definition sections: beside the program when it ships one, else in the data
+// folder.
+std::string SectionOrderPath(const std::string& folder) {
+    const std::string beside = platform::ProgramFolder() + std::string(SectionOrderFileName);
+    return std::filesystem::exists(beside) ? beside : folder + std::string(SectionOrderFileName);
+}
+
+// Reads the alert table and both sides' cards for the bidder and builds the sides' definition
+// databases from the cards, showing what the loaders have to say. False when the program cannot
+// bid, after its message.
+bool LoadBiddingTables(BiddingData& bidding, const DefinitionFiles& definitions, DefinitionDatabases& databases,
+                       const Options& options, const std::string& folder) {
     const BiddingDataStartup startup = LoadTableBiddingData(bidding, folder, options.NSCnvt, options.EWCnvt);
     for (const std::string& message : startup.Messages) {
         ShowMessage(nullptr, FromCore(message), QMessageBox::Ok,
                     startup.Fatal ? QMessageBox::Critical : QMessageBox::Information);
     }
-    return !startup.Fatal;
+    if (startup.Fatal) return false;
+    BuildDefinitionDatabases(definitions, bidding.Cards, databases);
+    return true;
 }
 
 }  // namespace
@@ -107,6 +120,7 @@ int RunDeskTop(int argc, char** argv) {
                                         QStringLiteral("FILE"));
     parser.addOption(screenshot);
     parser.process(app);
+    if (parser.isSet(screenshot)) AnswerForThePerson();
 
     const std::string folder = platform::DataFolderPath();
     if (const std::string error = platform::CreateDataFolder(folder); !error.empty()) {
@@ -130,8 +144,11 @@ int RunDeskTop(int argc, char** argv) {
     if (const std::string error = settings.LoadPlayer(player); !error.empty()) ShowMessage(nullptr, FromCore(error));
 
     BiddingData bidding;
+    const DefinitionFiles definitions(folder, SectionOrderPath(folder));
+    for (const std::string& message : definitions.Messages()) ShowMessage(nullptr, FromCore(message));
+    DefinitionDatabases databases;
     TDeskTop* table = nullptr;
-    RuleBidder bidder(bidding.Cards, bidding.Alerts, nullptr,
+    RuleBidder bidder(bidding.Cards, bidding.Alerts, &databases,
                       [&table] { return table != nullptr ? table->Controller().Board().Vul : VulNone; });
     SdsSolverLibrary solver;
     BridgeHandFileShelf files(folder);
@@ -142,20 +159,19 @@ int RunDeskTop(int argc, char** argv) {
     DealingState dealing;
     dealing.Generator.SetSeed(platform::HighResolutionSeed());
     TableServices services{&bidder, &solver, &shelf, &dealing, TableOptionsFrom(settings.Values, player), folder,
-                           &settings, [&bidding] { bidding.Cards.ExchangeSides(); }};
+                           &settings, [&bidding, &databases] { SwapSides(bidding.Cards, databases); }};
 
     TDeskTop desk(services);
     table = &desk;
     desk.show();
     if (parser.isSet(screenshot)) {
-        AnswerForThePerson();
-        if (!LoadBiddingTables(bidding, settings.Values, folder)) return 1;
+        if (!LoadBiddingTables(bidding, definitions, databases, settings.Values, folder)) return 1;
         return TakeScreenshot(desk, parser.value(screenshot));
     }
     // Once the window is up: the alert table and the cards, then the dealer options from which
     // play starts.
-    QTimer::singleShot(0, &desk, [&desk, &bidding, &settings, &folder] {
-        if (!LoadBiddingTables(bidding, settings.Values, folder)) {
+    QTimer::singleShot(0, &desk, [&desk, &bidding, &definitions, &databases, &settings, &folder] {
+        if (!LoadBiddingTables(bidding, definitions, databases, settings.Values, folder)) {
             QApplication::exit(1);
             return;
         }
