@@ -557,8 +557,9 @@ void TDeskTop::closeEvent(QCloseEvent* event) {
 }
 
 void TDeskTop::LoadPlayer(const std::string& name) {
-    // The player leaving keeps his rubber: it is written before another player's file is read.
-    if (services_.Settings->CurrentPlayer() != name) SavePlayer();
+    // What the table holds of the player leaving (his rubber above all) is written before any
+    // player file is read, the same player's included.
+    SavePlayer();
     if (const std::string error = services_.Settings->LoadPlayer(name); !error.empty()) {
         ui::ShowMessage(this, FromCore(error));
     }
