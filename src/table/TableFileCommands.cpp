@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* DeleteDealQuestion = "Do you want to delete this deal?";
 
-}  // namespace
+} // namespace
 
 bool TableController::BoardInFile() const {
     const TableHandFile* file = files_.Current();
@@ -51,4 +51,4 @@ void TableController::CopyToPbnClick(bool justThisDeal) {
     view_.ShowMessage(file->CopyToPbn(state_.HandNumber, justThisDeal).message, MessageButtons::Ok);
 }
 
-}  // namespace corvane
+} // namespace corvane

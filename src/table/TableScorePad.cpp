@@ -15,12 +15,13 @@ std::string TwoDecimals(double value) {
     return text;
 }
 
-}  // namespace
+} // namespace
 
 ScorePadRows TableController::OpenRoomScorePad() const {
     ScorePadRows rows(OpenRoomPadRows);
     rows[0][0] = "Open Room";
-    const std::string declarer = state_.Declarer < SeatCount ? SeatPlayerName(state_.Declarer) : std::string();
+    const std::string declarer =
+        state_.Declarer < SeatCount ? SeatPlayerName(state_.Declarer) : std::string();
     rows[1][0] = " " + scores_.HandResultText(declarer, state_.Contract, state_.Doubled);
     rows[1][1] = std::to_string(state_.HandScore);
     // Other tables' results of this board are what the score is compared with.
@@ -30,8 +31,9 @@ ScorePadRows TableController::OpenRoomScorePad() const {
     if (results.size() < 2) return rows;
     rows[8][0] = " Number of Tables";
     rows[8][1] = std::to_string(results.size());
-    const auto own = std::find_if(results.begin(), results.end(),
-                                  [this](const HandResultRecord& r) { return r.Player == options_.PlayerName; });
+    const auto own =
+        std::find_if(results.begin(), results.end(),
+                     [this](const HandResultRecord& r) { return r.Player == options_.PlayerName; });
     if (own == results.end()) return rows;
     if (state_.PlayedBefore == FinishedBefore) {
         // A replay is not compared again: the pad recalls how the board went the first time.
@@ -49,4 +51,4 @@ ScorePadRows TableController::OpenRoomScorePad() const {
     return rows;
 }
 
-}  // namespace corvane
+} // namespace corvane

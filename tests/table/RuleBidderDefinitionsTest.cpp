@@ -14,7 +14,8 @@ namespace {
 TEST(RuleBidderWithDefinitions, BidsWholeAuctionsWithLegalCallsOnBothCards) {
     const std::string folder = CORVANE_SOURCE_DIR "/data/";
     BiddingData data;
-    const BiddingDataStartup startup = LoadTableBiddingData(data, folder, "Two over One.cc", "Std American.cc");
+    const BiddingDataStartup startup =
+        LoadTableBiddingData(data, folder, "Two over One.cc", "Std American.cc");
     ASSERT_FALSE(startup.Fatal);
     const DefinitionFiles files =
         DefinitionFiles::ReadOnly(folder, folder + std::string(SectionOrderFileName));
@@ -28,7 +29,8 @@ TEST(RuleBidderWithDefinitions, BidsWholeAuctionsWithLegalCallsOnBothCards) {
     for (std::int32_t seed = 1000; seed < 1040; ++seed) {
         const DealtBoard dealt = DealFromSeed(seed);
         TableHands hands = MakeTableHands();
-        for (int seat = 0; seat < SeatCount; ++seat) hands[size_t(seat)].SetHoldings(dealt.Holdings[size_t(seat)]);
+        for (int seat = 0; seat < SeatCount; ++seat)
+            hands[size_t(seat)].SetHoldings(dealt.Holdings[size_t(seat)]);
         TableAuction auction;
         auction.Reset(dealt.Dealer);
         bidder.StartAuction(hands, auction);
@@ -41,8 +43,8 @@ TEST(RuleBidderWithDefinitions, BidsWholeAuctionsWithLegalCallsOnBothCards) {
         ASSERT_TRUE(auction.Complete()) << "seed " << seed;
         contracts += auction.ContractText() != "Pass";
     }
-    EXPECT_GT(contracts, 20);  // most deals are bid to a contract
+    EXPECT_GT(contracts, 20); // most deals are bid to a contract
 }
 
-}  // namespace
-}  // namespace corvane::test
+} // namespace
+} // namespace corvane::test

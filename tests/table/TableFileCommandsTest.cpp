@@ -18,7 +18,7 @@ using test::ReadFile;
 using test::TempFolder;
 
 class TableFileCommands : public ::testing::Test {
-protected:
+  protected:
     TempFolder folder;
     FakeTableView view;
     ScriptedBidder bidder;
@@ -40,7 +40,9 @@ protected:
     }
 
     // The file as a fresh reader finds it on disk.
-    std::vector<int> BoardsOnDisk() const { return TBridgeINI(folder.File(NewHandsFileName)).Boards(); }
+    std::vector<int> BoardsOnDisk() const {
+        return TBridgeINI(folder.File(NewHandsFileName)).Boards();
+    }
     std::string NewHandsPbn() const { return folder.File("New Hands.pbn"); }
 };
 
@@ -55,7 +57,8 @@ TEST_F(TableFileCommands, DeletingAsksFirstAndNoKeepsTheBoard) {
 
 TEST_F(TableFileCommands, DeletingMovesToTheBoardNowInItsPlaceOrTheLastOne) {
     DealBoards(3, 2);
-    const std::string seedOfThree = TBridgeINI(folder.File(NewHandsFileName)).ReadString("_3", "Generator", "");
+    const std::string seedOfThree =
+        TBridgeINI(folder.File(NewHandsFileName)).ReadString("_3", "Generator", "");
     ASSERT_FALSE(seedOfThree.empty());
 
     view.Answers.push_back(MessageAnswer::Yes);
@@ -128,7 +131,8 @@ TEST_F(TableFileCommands, ACopyThatCannotBeWrittenSaysWhyNotWhere) {
 TEST_F(TableFileCommands, ZeroingTheRubberPadClearsItsCountersAndTheLastHandLine) {
     DealBoards(1, 1);
     ScoreKeeper& scores = table->Scores();
-    scores.ScoreHand(BidCode(4, Spades), 0, South, 10, false, RubberScoring, table->Board().Holdings);
+    scores.ScoreHand(BidCode(4, Spades), 0, South, 10, false, RubberScoring,
+                     table->Board().Holdings);
     ASSERT_FALSE(scores.ShowScorePad(table->PlayerNames())[0][0].empty());
     const TablePhase phase = table->State().Phase;
     table->ZeroRubberScorePadClick();
@@ -137,8 +141,8 @@ TEST_F(TableFileCommands, ZeroingTheRubberPadClearsItsCountersAndTheLastHandLine
     const RubberPadGrid grid = scores.ShowScorePad(table->PlayerNames());
     EXPECT_TRUE(grid[0][0].empty());
     EXPECT_TRUE(grid[1][1].empty());
-    EXPECT_EQ(table->State().Phase, phase);  // the hand in play goes on
+    EXPECT_EQ(table->State().Phase, phase); // the hand in play goes on
 }
 
-}  // namespace
-}  // namespace corvane::testing
+} // namespace
+} // namespace corvane::testing

@@ -16,7 +16,7 @@ TEST_F(TableTest, TheScorePadShowsTheResultAndHowManyTablesPlayedTheBoard) {
     const std::string made = S().DeclarerTricks >= 7 ? " Ann made 1~H" : " Ann down ";
     EXPECT_EQ(pad[1][0].substr(0, made.size()), made);
     EXPECT_EQ(pad[1][1], std::to_string(S().HandScore));
-    EXPECT_TRUE(pad[8][0].empty());  // no other table yet
+    EXPECT_TRUE(pad[8][0].empty()); // no other table yet
 
     HandResultRecord other;
     other.Player = "Bob";
@@ -28,7 +28,7 @@ TEST_F(TableTest, TheScorePadShowsTheResultAndHowManyTablesPlayedTheBoard) {
     EXPECT_EQ(pad[8][0], " Number of Tables");
     EXPECT_EQ(pad[8][1], "2");
     EXPECT_EQ(pad[7][0], " IMPs won this hand");
-    EXPECT_EQ(pad[7][1], "0.00");  // the memory file does not compare results
+    EXPECT_EQ(pad[7][1], "0.00"); // the memory file does not compare results
 
     // Replayed, the pad recalls the first result with its own score.
     const int firstScore = S().HandScore;
@@ -43,5 +43,5 @@ TEST_F(TableTest, TheScorePadShowsTheResultAndHowManyTablesPlayedTheBoard) {
     EXPECT_TRUE(pad[7][0].empty());
 }
 
-}  // namespace
-}  // namespace corvane::testing
+} // namespace
+} // namespace corvane::testing
