@@ -19,15 +19,21 @@
 #include "table/TableState.h"
 #include "table/TableView.h"
 
+#include <array>
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
 inline constexpr const char* ProgramVersion = "6.2";
 // Where "Report Bidding Problem" writes to.
 inline constexpr const char* SupportMailAddress = "support@corvane.example";
+
+// The IMP and matchpoint score pad: rows of a text and a number.
+using ScorePadRows = std::vector<std::array<std::string, 2>>;
+inline constexpr int OpenRoomPadRows = 9;
 
 class TableController {
 public:
@@ -52,6 +58,8 @@ public:
     // player's options.
     ScoreKeeper& Scores() { return scores_; }
     std::array<std::string, 4> PlayerNames() const;
+    // The open room's part of the score pad for the hand just scored.
+    ScorePadRows OpenRoomScorePad() const;
 
     // Options changed outside the table (the Preferences form writes them, then calls this).
     void SetOptions(const TableOptions& options) { options_ = options; }
@@ -132,6 +140,9 @@ public:
     void PreferencesClick();
     void SaveHandClick();
     void ZeroRubberScorePadClick();
+    // "Delete This Hand" and "Copy to PBN": the board in play, or with the whole file.
+    void DeleteThisHandClick();
+    void CopyToPbnClick(bool justThisDeal);
     void ShowRubberScorePadClick();
     void OpenFormClick(Form form);  // forms that need nothing from the table
     void UpdateCaptions();
@@ -179,6 +190,7 @@ private:
 
     // Board helpers.
     bool LoadBoard();
+    bool BoardInFile() const;  // the board in play is one of the current file's
     std::string SeatPlayerName(TSeat seat) const;
     void ShowBoardPanel();
 
