@@ -365,10 +365,9 @@ private:
     void BuildDesk() {
         files_ = std::make_unique<BridgeHandFileShelf>(dir_->path().toStdString());
         files_->OpenNewHands();
-        TableServices services{&bidder_, &solver_, files_.get(), &dealing_, {}, dir_->path().toStdString(), nullptr, {}};
+        TableServices services{&bidder_, &solver_, files_.get(), &dealing_, {}, dir_->path().toStdString(), nullptr};
         services.Options.PlayerName.clear();
         services.Options.ClearTableTime = 1;
-        services.SwapConventionCards = [this] { cards_.ExchangeSides(); };
         desk_ = std::make_unique<TDeskTop>(services);
         desk_->show();
         QVERIFY(QTest::qWaitForWindowExposed(desk_.get()));
@@ -412,8 +411,17 @@ private:
     CardCode PlayedCard(TSeat seat) const { return desk_->Controller().State().PlayedCards[seat][0]; }
 
     std::unique_ptr<QTemporaryDir> dir_;
+    // Passes every call, but keeps a pair of cards so F11 can be seen to reach the bidder.
+    struct CardHoldingBidder final : Bidder {
+        explicit CardHoldingBidder(ConventionCards& cards) : Cards(cards) {}
+        void StartAuction(const TableHands&, const TableAuction&) override {}
+        CallCode ChooseCall(const TableHands&, const TableAuction&, TSeat, bool) override { return Pass; }
+        std::string AcceptCall(const TableAuction&, TSeat, CallCode) override { return {}; }
+        void SwapConventionCards() override { Cards.ExchangeSides(); }
+        ConventionCards& Cards;
+    };
     ConventionCards cards_;
-    PassingBidderPlaceholder bidder_;
+    CardHoldingBidder bidder_{cards_};
     QuietSolver solver_;
     DealingState dealing_;
     std::unique_ptr<BridgeHandFileShelf> files_;

@@ -159,7 +159,7 @@ int RunDeskTop(int argc, char** argv) {
     DealingState dealing;
     dealing.Generator.SetSeed(platform::HighResolutionSeed());
     TableServices services{&bidder, &solver, &shelf, &dealing, TableOptionsFrom(settings.Values, player), folder,
-                           &settings, [&bidding, &databases] { SwapSides(bidding.Cards, databases); }};
+                           &settings};
 
     TDeskTop desk(services);
     table = &desk;

@@ -544,10 +544,7 @@ void TDeskTop::keyPressEvent(QKeyEvent* event) {
 }
 
 void TDeskTop::SwapConventionCards() {
-    RunStep([this] {
-        if (services_.SwapConventionCards) services_.SwapConventionCards();
-        controller_->UpdateCaptions();
-    });
+    RunStep([this] { controller_->SwapConventionCardsClick(); });
 }
 
 void TDeskTop::closeEvent(QCloseEvent* event) {

@@ -45,8 +45,6 @@ struct TableServices {
     TableOptions Options;
     std::string DataFolder;  // where the player files are listed
     PlayerSettings* Settings = nullptr;  // the person's options; the table's defaults without
-    // Exchanges the two sides' convention cards in the bidder's data (F11).
-    std::function<void()> SwapConventionCards;
 };
 
 // The table's share of the person's options, and the card pictures they ask for.
