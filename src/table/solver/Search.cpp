@@ -538,6 +538,9 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The test goes the leader's way exactly when the leader's side takes `cut` tricks or more.
     const int cut = leaderMax ? need : left - need + 1;
 
+    // The cheap bounds first: they need no memory.
+    if (QuickTricks(leader, relevant) >= cut) return leaderMax;
+    if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
     const OwnerKey owners = Owners();
     const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
     if (bounds.Lower >= cut) {
@@ -548,8 +551,6 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         relevant = RelevantFor(bounds.UpperTop);
         return !leaderMax;
     }
-    if (QuickTricks(leader, relevant) >= cut) return leaderMax;
-    if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
 
     Move moves[13];
     const int n = GenerateLeads(moves);
