@@ -49,20 +49,15 @@ inline bool Beats(int suit, int rank, int winSuit, int winRank, int trump) {
 // hand between them, highest run first.
 template <class F>
 void ForEachGroup(Ranks mine, Ranks live, F f) {
-    Ranks group = 0;
-    int top = 0;
-    for (Ranks rest = live; rest != 0;) {
-        const int r = HighRank(rest);
-        rest ^= Bit(r);
-        if (mine & Bit(r)) {
-            if (group == 0) top = r;
-            group |= Bit(r);
-        } else if (group != 0) {
-            f(top, group);
-            group = 0;
-        }
+    const Ranks others = live & ~mine;
+    while (mine != 0) {
+        const int top = HighRank(mine);
+        // The group runs down from its top to the highest card of another hand below it.
+        const Ranks below = others & (Bit(top) - 1);
+        const Ranks floor = below == 0 ? 0 : Bit(HighRank(below) + 1) - 1;
+        f(top, mine & ~floor);
+        mine &= floor;
     }
-    if (group != 0) f(top, group);
 }
 
 }  // namespace
@@ -380,16 +375,19 @@ std::uint64_t Searcher::CoverGroups(std::uint64_t relevant, const Move* moves, i
 }
 
 namespace {
-void SortMoves(auto* moves, int n) {
-    for (int i = 1; i < n; ++i) {
-        const auto m = moves[i];
-        int j = i - 1;
-        while (j >= 0 && moves[j].Weight < m.Weight) {
-            moves[j + 1] = moves[j];
-            --j;
-        }
-        moves[j + 1] = m;
+// Brings the heaviest of moves[from..n) to moves[from], the others keeping their order, so
+// moves come out as a stable sort would give them while a cutoff at the first move (the usual
+// case) costs one pass.
+template <class M>
+void BringBestForward(M* moves, int from, int n) {
+    int best = from;
+    for (int i = from + 1; i < n; ++i) {
+        if (moves[i].Weight > moves[best].Weight) best = i;
     }
+    if (best == from) return;
+    const M m = moves[best];
+    std::copy_backward(moves + from, moves + best, moves + best + 1);
+    moves[from] = m;
 }
 }  // namespace
 
@@ -434,7 +432,6 @@ int Searcher::GenerateLeads(Move* moves) const {
                                w * 64 + std::min(history_[leader][suit][rank], 4095)};
         });
     }
-    SortMoves(moves, n);
     return n;
 }
 
@@ -501,7 +498,6 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
                                weight * 1024 + std::min(history_[seat][suit][rank], 1023)};
         });
     }
-    SortMoves(moves, n);
     return n;
 }
 
@@ -513,6 +509,7 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     const int n = GenerateFollows(pos, moves);
     std::uint64_t all = 0;
     for (int i = 0; i < n; ++i) {
+        BringBestForward(moves, i, n);
         std::uint64_t childRelevant = 0;
         PlayCard(pos, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(pos, childRelevant);
@@ -541,6 +538,9 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The test goes the leader's way exactly when the leader's side takes `cut` tricks or more.
     const int cut = leaderMax ? need : left - need + 1;
 
+    // The cheap bounds first: they need no memory.
+    if (QuickTricks(leader, relevant) >= cut) return leaderMax;
+    if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
     const OwnerKey owners = Owners();
     const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
     if (bounds.Lower >= cut) {
@@ -551,13 +551,12 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         relevant = RelevantFor(bounds.UpperTop);
         return !leaderMax;
     }
-    if (QuickTricks(leader, relevant) >= cut) return leaderMax;
-    if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
 
     Move moves[13];
     const int n = GenerateLeads(moves);
     std::uint64_t all = 0;
     for (int i = 0; i < n; ++i) {
+        BringBestForward(moves, i, n);
         std::uint64_t childRelevant = 0;
         PlayCard(0, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(0, childRelevant);
