@@ -30,4 +30,26 @@ inline std::array<Card, 13> CardsOf(const std::array<Ranks, 4>& hand) {
     return out;
 }
 
+// A block for `seat` holding `hand`, in `trump` by `declarer`, with nothing shown in the auction.
+inline Block TestBlock(const std::array<Ranks, 4>& hand, int seat, int declarer, int trump,
+                       std::int32_t seed) {
+    Block b{};
+    b[block::Trump] = trump;
+    b[block::Level] = 3;
+    b[block::Declarer] = declarer;
+    b[block::Seat] = seat;
+    const std::array<Card, 13> cards = CardsOf(hand);
+    for (std::size_t i = 0; i < 13; ++i) {
+        b[block::SeatCards + 2 * i] = cards[i].Suit;
+        b[block::SeatCards + 2 * i + 1] = cards[i].Rank;
+    }
+    for (int s = 0; s < 4; ++s) {
+        const auto at = static_cast<std::size_t>(block::Shown + s * block::ShownSize);
+        b[at + block::ShownMaxPoints] = MostPoints;
+        for (std::size_t suit = 0; suit < 4; ++suit) b[at + block::ShownMaxLength + suit] = 13;
+    }
+    b[block::Seed] = seed;
+    return b;
+}
+
 }  // namespace corvane::sds::testing

@@ -10,27 +10,11 @@
 namespace corvane::sds {
 namespace {
 
-using testing::CardsOf;
-
 // The caller, South, holds the given hand; the contract is the caller's in spades.
 Block CallerBlock(const std::array<Ranks, 4>& hand, int level, std::int32_t seed) {
-    Block b{};
-    b[block::Trump] = 3;
+    Block b = testing::TestBlock(hand, 2, 2, 3, seed);
     b[block::Level] = level;
-    b[block::Declarer] = 2;
-    b[block::Seat] = 2;
-    const std::array<Card, 13> cards = CardsOf(hand);
-    for (std::size_t i = 0; i < 13; ++i) {
-        b[block::SeatCards + 2 * i] = cards[i].Suit;
-        b[block::SeatCards + 2 * i + 1] = cards[i].Rank;
-    }
-    for (int seat = 0; seat < 4; ++seat) {
-        const auto at = static_cast<std::size_t>(block::Shown + seat * block::ShownSize);
-        b[at + block::ShownMaxPoints] = MostPoints;
-        for (std::size_t suit = 0; suit < 4; ++suit) b[at + block::ShownMaxLength + suit] = 13;
-    }
     b[block::TimeAllowance] = 0;  // the fewest deals
-    b[block::Seed] = seed;
     return b;
 }
 

@@ -22,24 +22,9 @@ constexpr int Spades = 3;
 
 // South declares, North is dummy; North-South's payoff grows with every trick.
 Block BlockFor(const Hands& deal, int trump, std::int32_t seed) {
-    Block b{};
-    b[block::Trump] = trump;
-    b[block::Level] = 3;
-    b[block::Declarer] = South;
-    b[block::Seat] = North;
+    Block b = testing::TestBlock(deal[North], North, South, trump, seed);
     for (int t = 0; t <= 13; ++t) b[static_cast<std::size_t>(block::Payoff + t)] = t;
-    const std::array<Card, 13> dummy = CardsOf(deal[North]);
-    for (std::size_t i = 0; i < 13; ++i) {
-        b[block::SeatCards + 2 * i] = dummy[i].Suit;
-        b[block::SeatCards + 2 * i + 1] = dummy[i].Rank;
-    }
-    for (int seat = 0; seat < 4; ++seat) {
-        const auto at = static_cast<std::size_t>(block::Shown + seat * block::ShownSize);
-        b[at + block::ShownMaxPoints] = MostPoints;
-        for (std::size_t suit = 0; suit < 4; ++suit) b[at + block::ShownMaxLength + suit] = 13;
-    }
     b[block::TimeAllowance] = 100000;  // never the limit in a test
-    b[block::Seed] = seed;
     return b;
 }
 
