@@ -6,8 +6,8 @@
 #include "table/solver/DoubleDummy.h"
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
+#include <ctime>
 
 namespace corvane {
 
@@ -43,7 +43,8 @@ BestContract ChooseContract(const Hands& deal, const sds::TrickTable& tricks, Vu
                 const int score = ContractScore(bid, 0, static_cast<TSeat>(declarer), taken,
                                                 SeatVulnerable(vul, declarer)) *
                                   (Side(declarer) == 1 ? 1 : -1);
-                if (best.Strain < 0 || score > bestScore) {
+                // On equal scores the higher contract: the one the play must fight for.
+                if (best.Strain < 0 || score > bestScore || (score == bestScore && level > best.Level)) {
                     best = {strain, level, declarer, taken};
                     bestScore = score;
                 }
@@ -57,7 +58,8 @@ BestContract ChooseContract(const Hands& deal, const sds::TrickTable& tricks, Vu
 // always double dummy: the library plays from the second card, as at the table.
 int PlayDeal(const Hands& deal, const BestContract& c, const PlayBlock& block,
              const std::array<bool, 4>& byLibrary, sds::SingleDummyPlayer& player,
-             sds::DoubleDummySolver& solver, std::vector<double>& times, std::string& error) {
+             sds::DoubleDummySolver& solver, std::vector<double>& times,
+             std::vector<double>& cpuTimes, std::string& error) {
     sds::Block values{};
     std::copy(block.begin(), block.end(), values.begin());
     if (const int rc = player.Initialize(values); rc != 0) {
@@ -95,10 +97,15 @@ int PlayDeal(const Hands& deal, const BestContract& c, const PlayBlock& block,
             }
             sds::GetSDResult result{};
             const auto start = std::chrono::steady_clock::now();
+            const std::clock_t cpuStart = std::clock();
             const int rc = player.GetSD(dealt, result);
             const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
             // A card forced by the rules is no decision.
-            if (result[sds::getsd::Samples] > 0) times.push_back(ms);
+            if (result[sds::getsd::Samples] > 0) {
+                times.push_back(ms);
+                cpuTimes.push_back(cpuMs);
+            }
             if (rc != 0) {
                 error = "GetSD error " + std::to_string(rc);
                 return -1;
@@ -204,12 +211,12 @@ SingleDummyBenchResult RunSingleDummyBench(
         declaringSide[static_cast<std::size_t>(Partner(declarer))] = true;
         const std::array<bool, 4> defendingSide{!declaringSide[0], !declaringSide[1], !declaringSide[2], !declaringSide[3]};
         SingleDummyBenchDeal result{board.Seed, contract.Strain, contract.Level, declarer, contract.Tricks};
-        result.DeclarerPlaysTricks = PlayDeal(deal, contract, block, declaringSide, player, solver, out.DecisionMs, out.Error);
+        result.DeclarerPlaysTricks = PlayDeal(deal, contract, block, declaringSide, player, solver, out.DecisionMs, out.DecisionCpuMs, out.Error);
         if (out.Error.empty()) {
-            result.DefencePlaysTricks = PlayDeal(deal, contract, block, defendingSide, player, solver, out.DecisionMs, out.Error);
+            result.DefencePlaysTricks = PlayDeal(deal, contract, block, defendingSide, player, solver, out.DecisionMs, out.DecisionCpuMs, out.Error);
         }
         if (out.Error.empty()) {
-            result.AllPlayTricks = PlayDeal(deal, contract, block, {true, true, true, true}, player, solver, out.DecisionMs, out.Error);
+            result.AllPlayTricks = PlayDeal(deal, contract, block, {true, true, true, true}, player, solver, out.DecisionMs, out.DecisionCpuMs, out.Error);
         }
         if (!out.Error.empty()) break;
         declarerLoss += contract.Tricks - result.DeclarerPlaysTricks;
@@ -226,6 +233,8 @@ SingleDummyBenchResult RunSingleDummyBench(
     }
     out.MedianMs = Percentile(out.DecisionMs, 0.5);
     out.P95Ms = Percentile(out.DecisionMs, 0.95);
+    out.MedianCpuMs = Percentile(out.DecisionCpuMs, 0.5);
+    out.P95CpuMs = Percentile(out.DecisionCpuMs, 0.95);
     return out;
 }
 

@@ -35,11 +35,16 @@ struct SingleDummyBenchResult {
     std::vector<SingleDummyBenchDeal> Deals;
     int Skipped = 0;              // deals where the stronger side makes nothing
     std::vector<double> DecisionMs;
+    // Processor time of the whole program per decision, all threads: on a busy machine the
+    // wall clock says more about the neighbours than about the search.
+    std::vector<double> DecisionCpuMs;
     double DeclarerLoss = 0;      // mean tricks below double dummy
     double DefenceLoss = 0;       // mean tricks given above double dummy
     double AllDifference = 0;     // mean of tricks minus double dummy, every seat by the library
     double MedianMs = 0;
     double P95Ms = 0;
+    double MedianCpuMs = 0;
+    double P95CpuMs = 0;
     std::string Error;            // set when the library failed; the figures are then partial
 };
 

@@ -35,13 +35,14 @@ void RunSdBench(const SdBenchOptions& opts) {
     std::printf("declarer by the library: %.3f tricks below double dummy\n", r.DeclarerLoss);
     std::printf("defence by the library:  %.3f tricks given above double dummy\n", r.DefenceLoss);
     std::printf("all seats by the library: %+.3f tricks from double dummy\n", r.AllDifference);
-    std::printf("decisions %zu, median %.1f ms, 95th percentile %.1f ms\n", r.DecisionMs.size(),
-                r.MedianMs, r.P95Ms);
+    std::printf("decisions %zu, median %.1f ms, 95th percentile %.1f ms (processor time %.1f, %.1f)\n",
+                r.DecisionMs.size(), r.MedianMs, r.P95Ms, r.MedianCpuMs, r.P95CpuMs);
     if (opts.Json) {
         std::printf("{\"deals\": %d, \"samples\": %d, \"declarer_loss\": %.4f, \"defence_loss\": %.4f, "
-                    "\"all_sd_diff\": %.4f, \"median_ms\": %.2f, \"p95_ms\": %.2f}\n",
+                    "\"all_sd_diff\": %.4f, \"median_ms\": %.2f, \"p95_ms\": %.2f, \"median_cpu_ms\": %.2f, "
+                    "\"p95_cpu_ms\": %.2f}\n",
                     deals, opts.Bench.Samples, r.DeclarerLoss, r.DefenceLoss, r.AllDifference,
-                    r.MedianMs, r.P95Ms);
+                    r.MedianMs, r.P95Ms, r.MedianCpuMs, r.P95CpuMs);
     }
 }
 

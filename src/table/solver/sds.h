@@ -105,8 +105,10 @@ int32_t CalcDDtable(int32_t northClubs, int32_t northDiamonds, int32_t northHear
                     int32_t westClubs, int32_t westDiamonds, int32_t westHearts,
                     int32_t westSpades, int32_t* result);
 
-/* Simulation of one candidate call with the play block: result[0] the number of deals
-   simulated, then 14 counts of deals by the tricks taken, 0 .. 13. Negative = failure. */
+/* Simulation of one candidate call with the play block (the caller's seat and 13 cards, the
+   contract, what each player has shown; the time allowance sets the number of deals): result[0]
+   the number of deals simulated, then 14 counts of deals by the tricks declarer takes, 0 .. 13.
+   candidate: 1. Returns the number of deals, or a negative code above. */
 int32_t SimBid(SdsBlock block, int32_t candidate, int32_t* result);
 
 #ifdef __cplusplus
