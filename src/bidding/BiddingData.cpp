@@ -24,6 +24,31 @@ std::string LoadBiddingData(BiddingData& data, const std::filesystem::path& fold
     return {};
 }
 
+BiddingDataStartup LoadTableBiddingData(BiddingData& data, const std::filesystem::path& folder,
+                                        const std::string& nsCard, const std::string& ewCard) {
+    BiddingDataStartup startup;
+    AlertTableLoad alerts = LoadAlertTable((folder / "").string());
+    if (alerts.Failed) {
+        startup.Fatal = true;
+        startup.Messages.push_back(std::move(alerts.Message));
+        return startup;
+    }
+    data.Alerts = std::move(alerts.Table);
+    const std::array<const std::string*, 2> names{&nsCard, &ewCard};
+    for (int side = 1; side <= 2; ++side) {
+        const std::string& name = *names[static_cast<size_t>(side - 1)];
+        data.Cards.State(side).CardFileName = name.empty() ? std::string(DefaultCardFileName) : name;
+        CardLoadResult loaded = LoadCard(data.Cards, side, folder);
+        for (auto& message : loaded.Messages) startup.Messages.push_back(std::move(message));
+        // The missing default card is said once, not once per side.
+        if (loaded.Fatal) {
+            startup.Fatal = true;
+            break;
+        }
+    }
+    return startup;
+}
+
 void AttachBiddingData(BidderContext& c, BiddingData& data) {
     c.Cards = &data.Cards;
     c.Alerts = &data.Alerts;

@@ -100,7 +100,11 @@ Vulnerability ScoreKeeper::RubberVulnerability() const {
     return static_cast<Vulnerability>(northSouth + 2 * eastWest);
 }
 
-void ScoreKeeper::ZeroScorePad() { Pad = ScorePad{}; }
+void ScoreKeeper::ZeroScorePad() {
+    Pad = ScorePad{};
+    // A cleared pad starts a fresh record: the last hand's line would name points it no longer has.
+    last_.JustEnded = false;
+}
 
 RubberPadGrid ScoreKeeper::ShowScorePad(const std::array<std::string, 4>& playerNames) {
     RubberPadGrid grid;  // every cell starts empty; "{}" here crashes clang 14

@@ -19,6 +19,9 @@ public:
                                 bool simulate) = 0;
     // A call is being accepted for `seat`; returns its explanation (empty when none).
     virtual std::string AcceptCall(const TableAuction& auction, TSeat seat, CallCode call) = 0;
+    // North-South and East-West exchange their convention cards. A bidder that reads no cards
+    // has nothing to exchange.
+    virtual void SwapConventionCards() {}
 };
 
 // Placeholder until the rule-based bidder is built: every computer call is Pass, and no call

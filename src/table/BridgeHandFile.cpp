@@ -1,10 +1,12 @@
 #include "table/BridgeHandFile.h"
 
+#include "files/DealFile.h"
 #include "files/HandFields.h"
 #include "platform/FileTimes.h"
 #include "platform/Trash.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace corvane {
 
@@ -212,11 +214,17 @@ std::vector<HandResultRecord> BridgeHandFile::Results(int number) const {
         out.Declarer = r.Declarer;
         out.Tricks = r.Tricks;
         out.Score = r.Score;
+        out.ScoreIMP = r.ScoreIMP;
+        out.ScoreMP = r.ScoreMP;
         out.Auction = r.Calls;
         out.Play = PlayOrder(r.Play, r.Declarer);
         results.push_back(std::move(out));
     }
     return results;
+}
+
+PbnCopy BridgeHandFile::CopyToPbn(int number, bool justThisDeal) const {
+    return corvane::CopyToPbn(file_, number, justThisDeal);
 }
 
 bool BridgeHandFile::Flush(std::string& error) {
@@ -226,14 +234,19 @@ bool BridgeHandFile::Flush(std::string& error) {
     return error.empty();
 }
 
+std::string BridgeHandFileShelf::NewHandsPath() const {
+    // The folder may come with or without its closing separator.
+    return (std::filesystem::path(playerFolder_) / NewHandsFileName).string();
+}
+
 void BridgeHandFileShelf::OpenNewHands() {
     std::string ignored;
     Close(ignored);
-    current_ = std::make_unique<BridgeHandFile>(playerFolder_ + NewHandsFileName);
+    current_ = std::make_unique<BridgeHandFile>(NewHandsPath());
 }
 
 bool BridgeHandFileShelf::RestartNewHands(std::string& error) {
-    const std::string path = playerFolder_ + NewHandsFileName;
+    const std::string path = NewHandsPath();
     if (!Close(error)) return false;
     error = platform::MoveToTrash(path);
     current_ = std::make_unique<BridgeHandFile>(path);

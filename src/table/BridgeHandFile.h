@@ -34,6 +34,9 @@ public:
                       const std::vector<std::string>& calls) override;
     void StoreResult(int number, const HandResultRecord& result) override;
     std::vector<HandResultRecord> Results(int number) const override;
+    std::vector<int> BoardNumbers() const override { return file_.Boards(); }
+    void DeleteBoard(int number) override { file_.DeleteBoard(number); }
+    PbnCopy CopyToPbn(int number, bool justThisDeal) const override;
     bool Flush(std::string& error) override;
 
     // How deals are written (team match, scoring mode, today's date).
@@ -62,6 +65,8 @@ public:
     bool Close(std::string& error);
 
 private:
+    std::string NewHandsPath() const;
+
     std::string playerFolder_;
     std::unique_ptr<BridgeHandFile> current_;
 };

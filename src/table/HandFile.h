@@ -10,6 +10,8 @@
 
 namespace corvane {
 
+struct PbnCopy;  // files/DealFile.h
+
 struct BoardRecord {
     DealHoldings Holdings{};
     TSeat Dealer = North;
@@ -27,6 +29,8 @@ struct HandResultRecord {
     TSeat Declarer = NoSeat;
     int Tricks = 0;  // won by the declaring side
     int Score = 0;   // North-South's
+    double ScoreIMP = 0;  // against the board's other results, North-South's; 0 when not compared
+    double ScoreMP = 0;   // matchpoint fraction
     std::vector<std::string> Auction;
     std::vector<std::string> Play;  // "TS" per card, in play order
 };
@@ -68,6 +72,12 @@ public:
     // Stores a finished hand; nothing when the player has already finished this board.
     virtual void StoreResult(int number, const HandResultRecord& result) = 0;
     virtual std::vector<HandResultRecord> Results(int number) const = 0;
+    // The boards the file holds, in file order.
+    virtual std::vector<int> BoardNumbers() const = 0;
+    // Removes a board with all its results.
+    virtual void DeleteBoard(int number) = 0;
+    // Writes the whole file, or only board `number`, as PBN beside the file.
+    virtual PbnCopy CopyToPbn(int number, bool justThisDeal) const = 0;
     // Writes the file; false with a message the table shows when it could not.
     virtual bool Flush(std::string& error) = 0;
 };

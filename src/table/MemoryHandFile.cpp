@@ -1,5 +1,7 @@
 #include "table/MemoryHandFile.h"
 
+#include "files/DealFile.h"
+
 #include <algorithm>
 
 namespace corvane {
@@ -94,6 +96,19 @@ std::vector<HandResultRecord> MemoryHandFile::Results(int number) const {
         for (const auto& r : at->second) out.push_back(r.Record);
     }
     return out;
+}
+
+std::vector<int> MemoryHandFile::BoardNumbers() const {
+    std::vector<int> numbers;
+    for (const auto& [number, board] : boards_) numbers.push_back(number);
+    return numbers;
+}
+
+PbnCopy MemoryHandFile::CopyToPbn(int, bool) const {
+    // Nothing is on disk to write beside; the person is told so instead of a path.
+    PbnCopy copy;
+    copy.message = name_ + " is not kept on disk, so it cannot be copied to PBN.";
+    return copy;
 }
 
 }  // namespace corvane

@@ -28,6 +28,12 @@ public:
                       const std::vector<std::string>& calls) override;
     void StoreResult(int number, const HandResultRecord& result) override;
     std::vector<HandResultRecord> Results(int number) const override;
+    std::vector<int> BoardNumbers() const override;
+    void DeleteBoard(int number) override {
+        boards_.erase(number);
+        results_.erase(number);
+    }
+    PbnCopy CopyToPbn(int number, bool justThisDeal) const override;
     bool Flush(std::string&) override { return true; }
 
 private:

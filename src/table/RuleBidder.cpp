@@ -1,12 +1,13 @@
 #include "table/RuleBidder.h"
 
 #include "bidding/CallText.h"
+#include "convention/SideDatabases.h"
 
 namespace corvane {
 
-RuleBidder::RuleBidder(ConventionCards& cards, const CodeTable& alerts, const DefinitionDatabases* databases,
+RuleBidder::RuleBidder(ConventionCards& cards, const CodeTable& alerts, DefinitionDatabases* databases,
                        std::function<Vulnerability()> vulnerability)
-    : vulnerability_(std::move(vulnerability)) {
+    : vulnerability_(std::move(vulnerability)), databases_(databases) {
     context_.Cards = &cards;
     context_.Alerts = &alerts;
     context_.Databases = databases;
@@ -44,6 +45,14 @@ std::string RuleBidder::AcceptCall(const TableAuction& auction, TSeat seat, Call
     }
     if (!LegalCalls(context_.Auction).Contains(call)) return {};
     return corvane::AcceptCall(context_, call);
+}
+
+void RuleBidder::SwapConventionCards() {
+    if (databases_ != nullptr) {
+        SwapSides(*context_.Cards, *databases_);
+    } else {
+        context_.Cards->ExchangeSides();
+    }
 }
 
 }  // namespace corvane

@@ -14,12 +14,14 @@ class RuleBidder final : public Bidder {
 public:
     // The cards, alert table and definitions must outlive the bidder. vulnerability reads the
     // board in play when an auction starts; without it the deal is taken as none vulnerable.
-    RuleBidder(ConventionCards& cards, const CodeTable& alerts, const DefinitionDatabases* databases = nullptr,
+    RuleBidder(ConventionCards& cards, const CodeTable& alerts, DefinitionDatabases* databases = nullptr,
                std::function<Vulnerability()> vulnerability = {});
 
     void StartAuction(const TableHands& hands, const TableAuction& auction) override;
     CallCode ChooseCall(const TableHands& hands, const TableAuction& auction, TSeat seat, bool simulate) override;
     std::string AcceptCall(const TableAuction& auction, TSeat seat, CallCode call) override;
+    // The cards change sides with their file names, and the definition databases with them.
+    void SwapConventionCards() override;
 
     // Hint, test pad and explain for the person's seat.
     CallMeaning Hint() { return HintCall(context_); }
@@ -35,6 +37,7 @@ private:
 
     BidderContext context_;
     std::function<Vulnerability()> vulnerability_;
+    DefinitionDatabases* databases_;
 };
 
 }  // namespace corvane

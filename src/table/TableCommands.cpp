@@ -1,11 +1,36 @@
 // Menu entries, the dealer-options panel and the double-dummy table request.
 #include "table/TableController.h"
 
+#include "bidding/CallText.h"
+
+#include <cctype>
+
 namespace corvane {
 
 namespace {
 
 constexpr int MaxNewHands = 64;
+constexpr const char* ChoosePlayerMessage =
+    "Please choose a player name from the drop-down list or type in a new player's name.";
+
+// Mail links carry their subject and body percent-encoded, line breaks as CR LF.
+std::string UrlEncoded(const std::string& text) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) || c == '-' || c == '.' || c == '_' || c == '~') {
+            out += c;
+        } else if (c == '\n') {
+            out += "%0D%0A";
+        } else {
+            out += '%';
+            out += Hex[byte >> 4];
+            out += Hex[byte & 15];
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -17,6 +42,11 @@ void TableController::OpenDealerOptions() {
 }
 
 void TableController::CloseDealerOptions() {
+    // Every result and option is kept under the player's name.
+    if (options_.PlayerName.empty()) {
+        view_.ShowMessage(ChoosePlayerMessage, MessageButtons::Ok);
+        return;
+    }
     dealerOptionsOpen_ = false;
     view_.ShowPanel(Panel::DealerOptions, false);
     view_.EnableCommand(Command::ReviewMenu, true);
@@ -25,9 +55,7 @@ void TableController::CloseDealerOptions() {
 
 void TableController::DealerChoice(int choice) {
     if (options_.PlayerName.empty()) {
-        view_.ShowMessage("Please choose a player name from the drop-down list or type in a new "
-                          "player's name.",
-                          MessageButtons::Ok);
+        view_.ShowMessage(ChoosePlayerMessage, MessageButtons::Ok);
         return;
     }
     state_.MatchPlay = false;
@@ -150,6 +178,12 @@ void TableController::DoubleDummyResults1Click() {
     ResetAuction();
     state_.Phase = PhaseBidding;
     DDTable1Click();
+    // A table computed for another deal must never be shown as this one's.
+    if (ddDeal_ != board_.Holdings) return;
+    par_ = CalculatePar(ddResultTable_, board_.Vul, options_.Scoring);
+    view_.SetCaption(Caption::ParText, "Par: " + ParText(ddResultTable_, par_, true) + "; N-S " +
+                                           std::to_string(par_.Score));
+    view_.ShowPanel(Panel::DDResults, true);
     view_.ShowDDResults();
 }
 
@@ -167,12 +201,8 @@ void TableController::DDTable1Click() {
     if (rc != SolveOk) {
         view_.ShowMessage("error in DD Table - " + std::to_string(rc), MessageButtons::Ok);
     } else {
-        for (int strain = 0; strain < StrainCount; ++strain) {
-            for (int seat = 0; seat < SeatCount; ++seat) {
-                ddResultTable_[static_cast<size_t>(seat * StrainCount + strain)] =
-                    result[static_cast<size_t>(strain * SeatCount + seat)];
-            }
-        }
+        ddResultTable_ = DDResultFromSolver(result);
+        ddDeal_ = deal;
     }
     Busy(false);
 }
@@ -180,6 +210,51 @@ void TableController::DDTable1Click() {
 void TableController::CloseDDResultsClick() {
     view_.ShowPanel(Panel::DDResults, false);
     StartNewHand();
+}
+
+void TableController::SwapConventionCardsClick() {
+    bidder_.SwapConventionCards();
+    UpdateCaptions();
+}
+
+std::string TableController::ProblemReportUrl(const BoardRecord& board,
+                                              const std::vector<HandResultRecord>& results,
+                                              const std::vector<std::string>& auction) {
+    std::string body = "Seed: " + board.SeedText + "\n";
+    body += "Board " + board.BoardText + ", dealer " + std::string(SeatNames[board.Dealer]) +
+            ", vulnerable " + std::string(VulnerabilityNames[board.Vul]) + "\n";
+    body += "Deal: " + PbnDealString(board.Holdings) + "\n";
+    if (!board.Comment.empty()) body += "Comment: " + board.Comment + "\n";
+    body += "Auction at the table:";
+    for (const auto& call : auction) body += " " + call;
+    body += "\n";
+    for (const HandResultRecord& r : results) {
+        body += "\nResult of " + r.Player + ": ";
+        if (IsBid(r.Contract)) {
+            body += ContractText(r.Contract, r.Doubled) + " by " +
+                    std::string(SeatNames[r.Declarer]) + ", " + std::to_string(r.Tricks) +
+                    " tricks";
+        } else {
+            body += "no contract";  // passed out, or not played to the end
+        }
+        body += ", N-S " + std::to_string(r.Score) + "\nAuction:";
+        for (const auto& call : r.Auction) body += " " + call;
+        body += "\n";
+    }
+    return std::string("mailto:") + SupportMailAddress +
+           "?subject=" + UrlEncoded("Bidding problem, board " + board.BoardText) +
+           "&body=" + UrlEncoded(body);
+}
+
+void TableController::ReportProblemClick() {
+    const TableHandFile* file = File();
+    if (file == nullptr || board_.BoardText.empty()) return;
+    if (!view_.OpenUrl(ProblemReportUrl(board_, file->Results(state_.HandNumber), AuctionTexts()))) {
+        view_.ShowMessage(std::string("No mail program could be opened. Please write to ") +
+                              SupportMailAddress + " with the board's seed " + board_.SeedText +
+                              ".",
+                          MessageButtons::Ok);
+    }
 }
 
 }  // namespace corvane

@@ -281,7 +281,10 @@ void TableController::AcceptBid(TSeat seat, CallCode call) {
 void TableController::ProcessBid(const std::string& code) {
     if (code.size() < 2 && code != "P" && code != "X") return;
     if (code == "Ex") {
-        view_.OpenForm(Form::ExplainMenu, 0);
+        const FormResult chosen = view_.OpenForm(Form::ExplainMenu, 0);
+        if (chosen.Accepted && chosen.Number >= North && chosen.Number <= West) {
+            ExplainBidsClick(static_cast<TSeat>(chosen.Number));
+        }
         return;
     }
     if (code == "Hi") {
@@ -316,6 +319,25 @@ void TableController::ProcessBid(const std::string& code) {
         return;
     }
     AcceptBid(state_.CurrentSeat, call);
+}
+
+std::string TableController::ExplainMenuCaption(TSeat seat) {
+    return "&" + std::string(SeatNames[seat]) + "'s Bids";
+}
+
+void TableController::ExplainBidsClick(TSeat seat) {
+    if (state_.Phase != PhaseBidding && state_.Phase != PhaseBiddingOver &&
+        state_.Phase != PhaseTestPad) {
+        return;
+    }
+    // The test pad reads the seat to play; both come back when it closes.
+    const TablePhase phase = state_.Phase;
+    const TSeat current = state_.CurrentSeat;
+    state_.Phase = PhaseExplaining;
+    state_.CurrentSeat = seat;
+    view_.OpenForm(Form::SeatCalls, seat);
+    state_.Phase = phase;
+    state_.CurrentSeat = current;
 }
 
 void TableController::BidHint() {

@@ -11,6 +11,7 @@
 #include "scoring/ScoreKeeper.h"
 #include "table/Bidder.h"
 #include "table/HandFile.h"
+#include "table/Par.h"
 #include "table/SolverLibrary.h"
 #include "table/TableAuction.h"
 #include "table/TableKeys.h"
@@ -18,13 +19,21 @@
 #include "table/TableState.h"
 #include "table/TableView.h"
 
+#include <array>
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
 inline constexpr const char* ProgramVersion = "6.2";
+// Where "Report Bidding Problem" writes to.
+inline constexpr const char* SupportMailAddress = "support@corvane.example";
+
+// The IMP and matchpoint score pad: rows of a text and a number.
+using ScorePadRows = std::vector<std::array<std::string, 2>>;
+inline constexpr int OpenRoomPadRows = 9;
 
 class TableController {
 public:
@@ -43,10 +52,14 @@ public:
     bool AcceptsCardFrom(TSeat seat) const;
     CardCode SelectedCard() const { return selectedCard_; }
     const std::array<int, 20>& DDResultTable() const { return ddResultTable_; }
+    // The par result of the table above, as the last double-dummy request found it.
+    const ParResult& Par() const { return par_; }
     // The rubber pad and the last hand's score; the program loads and saves the pad with the
     // player's options.
     ScoreKeeper& Scores() { return scores_; }
     std::array<std::string, 4> PlayerNames() const;
+    // The open room's part of the score pad for the hand just scored.
+    ScorePadRows OpenRoomScorePad() const;
 
     // Options changed outside the table (the Preferences form writes them, then calls this).
     void SetOptions(const TableOptions& options) { options_ = options; }
@@ -58,6 +71,9 @@ public:
     void ProcessBid(const std::string& code);
     void AfterBidding();
     void StartButtonClick();  // "Start &Play" or "&Closed Rm" on the end-of-bidding panel
+    // The auction-review popup: "&North's Bids" .. "&West's Bids" explain that seat's calls.
+    static std::string ExplainMenuCaption(TSeat seat);
+    void ExplainBidsClick(TSeat seat);
     void StartPlay();
     void BeforeEachPlay();
     void PlayTrickToHuman();
@@ -103,6 +119,14 @@ public:
     void DDTable1Click();
     void CloseDDResultsClick();
 
+    // "Swap N-S && E-W CCs" and F11: the two sides exchange their convention cards.
+    void SwapConventionCardsClick();
+    // "Report Bidding Problem": a mail to the support address about the board in play.
+    void ReportProblemClick();
+    static std::string ProblemReportUrl(const BoardRecord& board,
+                                        const std::vector<HandResultRecord>& results,
+                                        const std::vector<std::string>& auction);
+
     // Keys, menus and the dealer-options panel.
     void KeyDown(const TableKey& key);
     void DealerChoice(int choice);
@@ -116,6 +140,9 @@ public:
     void PreferencesClick();
     void SaveHandClick();
     void ZeroRubberScorePadClick();
+    // "Delete This Hand" and "Copy to PBN": the board in play, or with the whole file.
+    void DeleteThisHandClick();
+    void CopyToPbnClick(bool justThisDeal);
     void ShowRubberScorePadClick();
     void OpenFormClick(Form form);  // forms that need nothing from the table
     void UpdateCaptions();
@@ -164,6 +191,7 @@ private:
 
     // Board helpers.
     bool LoadBoard();
+    bool BoardInFile() const;  // the board in play is one of the current file's
     std::string SeatPlayerName(TSeat seat) const;
     void ShowBoardPanel();
 
@@ -196,6 +224,9 @@ private:
     TablePhase phaseBeforeHint_ = PhaseBidding;
     std::array<std::array<CardCode, 13>, 4> dealtSnapshot_{};
     std::array<int, 20> ddResultTable_{};
+    // The deal the table above belongs to; a failed computation may reuse it only for that deal.
+    std::optional<DealHoldings> ddDeal_;
+    ParResult par_;
     std::chrono::steady_clock::time_point playStart_{};
 };
 

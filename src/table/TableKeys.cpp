@@ -31,6 +31,7 @@ void TableController::KeyDown(const TableKey& key) {
     case KeyCode::F6: DealerChoice(5); return;
     case KeyCode::F8: ShowAllHands(); return;
     case KeyCode::F9: HideNonPlayingHands(); return;
+    case KeyCode::F11: SwapConventionCardsClick(); return;
     default: break;
     }
     if (key.Shift || key.Ctrl || key.Alt) return;

@@ -85,7 +85,8 @@ enum class Form {
     ScoringAnalysis,
     Preferences,
     SaveHand,
-    ExplainMenu,
+    ExplainMenu,  // the auction-review popup; answers the seat chosen
+    SeatCalls,    // the test pad showing the calls of the seat in the argument
     BidHint,
     TestPad,
     RubberScorePad,
@@ -130,6 +131,9 @@ public:
     virtual void ShowDDResults() = 0;
     // An internal check failed after its message: the program must end now.
     virtual void EndProgram() = 0;
+    // Hands a mail or document link to the desktop's program for it. A view without one (the
+    // terminal) says so with false, and the table tells the person where to write instead.
+    virtual bool OpenUrl(const std::string& /*url*/) { return false; }
 };
 
 }  // namespace corvane

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <stdlib.h>
 
 namespace corvane::test {
 
@@ -23,6 +25,21 @@ inline CliRun RunCli(const std::string& arguments, const std::string& environmen
     while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) run.out += buffer.data();
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+// Runs corvane-cli with `input` as its standard input. A run that has not ended after `seconds`
+// is stopped and reported with exit code 124, so a program waiting for input it never gets fails
+// the test instead of hanging it.
+inline CliRun RunCliWithInput(const std::string& arguments, const std::string& input, int seconds = 120) {
+    char path[] = "/tmp/corvane-cli-input-XXXXXX";
+    const int fd = ::mkstemp(path);
+    if (fd < 0) return {};
+    const bool written = ::write(fd, input.data(), input.size()) == static_cast<ssize_t>(input.size());
+    ::close(fd);
+    CliRun run;
+    if (written) run = RunCli(arguments + " < " + path, "timeout " + std::to_string(seconds));
+    ::unlink(path);
     return run;
 }
 

@@ -4,6 +4,7 @@
 
 #include "table/SolverLibrary.h"
 
+#include <optional>
 #include <vector>
 
 namespace corvane::testing {
@@ -17,12 +18,14 @@ public:
     int GetSDCalls = 0;
     std::int32_t InitializeResult = 0;
     std::int32_t PlayCardResult = 0;
+    std::int32_t TakeBackResult = 0;
     std::int32_t GetSDResultCode = 0;
     std::int32_t SolveBoardResult = SolveOk;
     bool SingleDummy = false;
     CardCode ForcedCard = NoCard;  // returned by SolveBoard instead of its own choice
     DealHoldings LastDDDeal{};
     std::int32_t DDTableResultCode = SolveOk;
+    std::optional<DDTableResult> DDTable;  // strain-major, as the library answers
 
     std::int32_t Initialize(const PlayBlock&) override {
         ++Initialized;
@@ -36,7 +39,7 @@ public:
     std::int32_t TakeBackCard() override {
         ++TakeBacks;
         if (!Played.empty()) Played.pop_back();
-        return 0;
+        return TakeBackResult;
     }
     bool HasSingleDummyPlay() const override { return SingleDummy; }
     std::int32_t GetSD(const std::array<CardCode, 13>&, GetSDResult& result) override {
@@ -72,6 +75,7 @@ public:
     std::int32_t CalcDDtable(const DealHoldings& deal, DDTableResult& result) override {
         LastDDDeal = deal;
         for (int i = 0; i < 20; ++i) result[static_cast<size_t>(i)] = i % 14;
+        if (DDTable) result = *DDTable;
         return DDTableResultCode;
     }
 

@@ -4,6 +4,7 @@
 #include "table/TableView.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ public:
     std::map<TSeat, CardCode> TrickCards;
     std::vector<Form> FormsOpened;
     std::map<Form, std::deque<FormResult>> FormResults;  // Cancel when empty
+    std::function<void(Form, std::int32_t)> WhileFormOpen;  // sees the table while a form is up
     int TimersStarted = 0;
     bool TimerRunning = false;
     int TimerMilliseconds = 0;
@@ -64,8 +66,9 @@ public:
         TimerMilliseconds = milliseconds;
     }
     void StopTimer(TableTimer) override { TimerRunning = false; }
-    FormResult OpenForm(Form form, std::int32_t) override {
+    FormResult OpenForm(Form form, std::int32_t argument) override {
         FormsOpened.push_back(form);
+        if (WhileFormOpen) WhileFormOpen(form, argument);
         auto& queue = FormResults[form];
         if (queue.empty()) return {};
         const FormResult r = queue.front();
@@ -74,6 +77,12 @@ public:
     }
     void ShowDDResults() override { DDShown = true; }
     void EndProgram() override { ProgramEnded = true; }
+    bool OpenUrl(const std::string& url) override {
+        Urls.push_back(url);
+        return CanOpenUrls;
+    }
+    std::vector<std::string> Urls;
+    bool CanOpenUrls = true;
 
     bool Shown(Panel p) const {
         const auto it = Panels.find(p);

@@ -45,5 +45,20 @@ TEST(RuleBidder, BidsTheTablesAuctionAndFollowsItsCalls) {
     EXPECT_EQ(bidder.ChooseCall(hands, shorter, West, false), Pass);
 }
 
+TEST(RuleBidder, SwapExchangesTheSidesCardsBackAndForth) {
+    BiddingData data;
+    ASSERT_EQ(LoadBiddingData(data, CORVANE_SOURCE_DIR "/data", "Std American.cc", "Two over One.cc"), "");
+    const std::string nsFile = data.Cards.State(1).CardFileName;
+    const std::string ewFile = data.Cards.State(2).CardFileName;
+    ASSERT_NE(nsFile, ewFile);
+    RuleBidder bidder(data.Cards, data.Alerts);
+    Bidder& asTheTableSeesIt = bidder;
+    asTheTableSeesIt.SwapConventionCards();
+    EXPECT_EQ(data.Cards.State(1).CardFileName, ewFile);
+    EXPECT_EQ(data.Cards.State(2).CardFileName, nsFile);
+    asTheTableSeesIt.SwapConventionCards();
+    EXPECT_EQ(data.Cards.State(1).CardFileName, nsFile);
+}
+
 }  // namespace
 }  // namespace corvane::test

@@ -31,7 +31,9 @@ public:
         ++Accepted;
         return {};
     }
+    void SwapConventionCards() override { ++Swaps; }
     std::deque<CallCode> Original;  // replayed from the start of every auction
+    int Swaps = 0;
 };
 
 class TableTest : public ::testing::Test {

@@ -116,6 +116,11 @@ TEST_F(TableTest, TakingBackCardsOneAtATime) {
     EXPECT_EQ(S().CardsPlayed, 3);
     EXPECT_EQ(solver.Played.size(), 3u);
     EXPECT_EQ(solver.Played[1], MakeCard(Clubs, 6));
+    // A library that fails the take-back is reported; the table takes the card back all the same.
+    solver.TakeBackResult = 4;
+    Key(KeyCode::Backspace);
+    EXPECT_EQ(view.Messages.back(), "TakeBackCard error 4");
+    EXPECT_EQ(S().CardsPlayed, 2);
 }
 
 TEST_F(TableTest, TakingBackRightAfterACompletedTrickReturnsTheTrick) {

@@ -2,7 +2,9 @@
 // the bidding box, cards by click, drag and keys, a take-back, a claim and the score.
 #include "UiTest.h"
 
-#include "table/MemoryHandFile.h"
+#include "convention/ConventionCards.h"
+#include "files/BridgeINI.h"
+#include "table/BridgeHandFile.h"
 #include "ui/bidding/BiddingBox.h"
 #include "ui/common/MarkupButton.h"
 #include "ui/common/MarkupGrid.h"
@@ -76,13 +78,8 @@ private Q_SLOTS:
             messages_ << text;
             return buttons & QMessageBox::Yes ? QMessageBox::No : QMessageBox::Ok;
         });
-        files_ = std::make_unique<MemoryHandFileShelf>();
-        TableServices services{&bidder_, &solver_, files_.get(), &dealing_, {}, dir_.path().toStdString()};
-        services.Options.PlayerName.clear();
-        services.Options.ClearTableTime = 1;
-        desk_ = std::make_unique<TDeskTop>(services);
-        desk_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(desk_.get()));
+        dir_ = std::make_unique<QTemporaryDir>();
+        BuildDesk();
     }
 
     void cleanup() {
@@ -91,7 +88,7 @@ private Q_SLOTS:
     }
 
     void StartsWithTheDealerOptionsAndNeedsAPlayer() {
-        QFile existing(dir_.filePath(QStringLiteral("Bob.sta")));
+        QFile existing(dir_->filePath(QStringLiteral("Bob.sta")));
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
         desk_->StartTable();
@@ -220,6 +217,10 @@ private Q_SLOTS:
         QCOMPARE(table.State().CardsPlayed, 52);
         QVERIFY(desk_->PanelShown(Panel::EndOfScoring));
         QVERIFY(desk_->PanelShown(Panel::ScorePad));
+        QVERIFY(desk_->ScorePadWidget()->isVisible());
+        QCOMPARE(desk_->ScorePadWidget()->CellMarkup(0, 0), QStringLiteral("Open Room"));
+        QVERIFY(desk_->ScorePadWidget()->CellMarkup(1, 0).startsWith(QStringLiteral(" Alice ")));
+        QVERIFY(desk_->ScorePadWidget()->CellMarkup(1, 0).contains(QStringLiteral("1~N")));
         // Every hand is shown once the hand is over.
         QVERIFY(!desk_->CardWidget(East, PlayedCard(East))
                 || !desk_->CardWidget(East, PlayedCard(East))->ShowBack());
@@ -238,13 +239,30 @@ private Q_SLOTS:
         WaitUntilSettled();
         QVERIFY(table.Auction().Calls().size() > before);
         QCOMPARE(table.Auction().Calls()[before].Code, BidCode(2, Spades));
+
+        // The first board's result is on disk from the moment it was scored.
+        {
+            TBridgeINI disk(NewHandsPath());
+            QCOMPARE(disk.BoardStatus(1, "Alice"), Played);
+            QCOMPARE(disk.LoadBoard(1), 0);
+            QCOMPARE(disk.LoadResult(ResultSectionName(1, "Alice")), 0);
+            QCOMPARE(disk.Record.Contract, BidCode(1, NoTrump));
+            QCOMPARE(disk.Record.Declarer, South);
+        }
+        // A new window over the same folder knows it: Alice starts after the boards she has met.
+        desk_.reset();
+        files_.reset();
+        BuildDesk();
+        QCOMPARE(files_->Current()->PlayedBefore(1, "Alice"), FinishedBefore);
+        ChoosePlayer(QStringLiteral("Alice"));
+        QTest::mouseClick(desk_->DealerOptions()->ButtonNamed(QStringLiteral("StartPlay")), Qt::LeftButton);
+        WaitUntilSettled();
+        QCOMPARE(desk_->Controller().State().HandNumber, 3);
+        QCOMPARE(desk_->Controller().State().Phase, PhaseBidding);
     }
 
     void FormsOpenAndCancel() {
-        desk_->StartTable();
-        desk_->WaitForSteps();
-        desk_->DealerOptions()->PlayerSelector()->setEditText(QStringLiteral("Carol"));
-        Q_EMIT desk_->DealerOptions()->PlayerSelector()->activated(0);
+        ChoosePlayer(QStringLiteral("Carol"));
 
         // The seed dialog, cancelled: still at the dealer options, nothing dealt.
         bool seen = false;
@@ -286,6 +304,37 @@ private Q_SLOTS:
         QTest::mouseClick(desk_->DoubleDummyPanel()->CloseButton(), Qt::LeftButton);
         desk_->WaitForSteps();
         QVERIFY(!desk_->DoubleDummyPanel()->isVisible());
+
+        // Copy to PBN says where the copy went, on a line of its own.
+        messages_.clear();
+        desk_->Action(QStringLiteral("CopyDealToPbn"))->trigger();
+        desk_->WaitForSteps();
+        const QString pbn = dir_->filePath(QStringLiteral("New Hands.pbn"));
+        QCOMPARE(messages_.value(0), QStringLiteral("This deal has been copied to:\n") + pbn);
+        QVERIFY(QFile::exists(pbn));
+        // Delete This Hand asks first; No keeps the board.
+        desk_->Action(QStringLiteral("DeleteHand"))->trigger();
+        desk_->WaitForSteps();
+        QCOMPARE(messages_.value(1), QStringLiteral("Do you want to delete this deal?"));
+        QCOMPARE(TBridgeINI(NewHandsPath()).BoardCount(), 1);
+
+        // F11 exchanges the sides' cards.
+        cards_.State(1).CardFileName = "Ours.cc";
+        cards_.State(2).CardFileName = "Theirs.cc";
+        QTest::keyClick(desk_.get(), Qt::Key_F11);
+        desk_->WaitForSteps();
+        QCOMPARE(cards_.State(1).CardFileName, std::string("Theirs.cc"));
+        QCOMPARE(cards_.State(2).CardFileName, std::string("Ours.cc"));
+
+        // The cleared rubber pad is shown with nothing on it.
+        desk_->Controller().Scores().Pad.At(1, PadCounter::Game1) = 60;
+        desk_->Action(QStringLiteral("ZeroRubberPad"))->trigger();
+        desk_->WaitForSteps();
+        QVERIFY(desk_->RubberPad()->isVisible());
+        QCOMPARE(desk_->RubberPad()->Grid()->CellMarkup(2, 1), QStringLiteral("WE"));
+        QCOMPARE(desk_->RubberPad()->Grid()->CellMarkup(6, 1), QString());
+        QCOMPARE(desk_->Controller().Scores().Pad, ScorePad{});
+        desk_->RubberPad()->reject();
     }
 
     void TheWindowKeepsPaintingWhileAStepRuns() {
@@ -312,6 +361,27 @@ private Q_SLOTS:
     }
 
 private:
+    // A window over the hand files of the test's folder, as the program builds it at start-up.
+    void BuildDesk() {
+        files_ = std::make_unique<BridgeHandFileShelf>(dir_->path().toStdString());
+        files_->OpenNewHands();
+        TableServices services{&bidder_, &solver_, files_.get(), &dealing_, {}, dir_->path().toStdString(), nullptr};
+        services.Options.PlayerName.clear();
+        services.Options.ClearTableTime = 1;
+        desk_ = std::make_unique<TDeskTop>(services);
+        desk_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(desk_.get()));
+    }
+
+    void ChoosePlayer(const QString& name) {
+        desk_->StartTable();
+        desk_->WaitForSteps();
+        desk_->DealerOptions()->PlayerSelector()->setEditText(name);
+        Q_EMIT desk_->DealerOptions()->PlayerSelector()->activated(0);
+    }
+
+    std::string NewHandsPath() const { return dir_->filePath(QStringLiteral("New Hands.ini")).toStdString(); }
+
     void Type(const QString& keys) {
         for (QChar key : keys) {
             QTest::keyClick(desk_.get(), key.toLatin1());
@@ -340,11 +410,21 @@ private:
 
     CardCode PlayedCard(TSeat seat) const { return desk_->Controller().State().PlayedCards[seat][0]; }
 
-    QTemporaryDir dir_;
-    PassingBidderPlaceholder bidder_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    // Passes every call, but keeps a pair of cards so F11 can be seen to reach the bidder.
+    struct CardHoldingBidder final : Bidder {
+        explicit CardHoldingBidder(ConventionCards& cards) : Cards(cards) {}
+        void StartAuction(const TableHands&, const TableAuction&) override {}
+        CallCode ChooseCall(const TableHands&, const TableAuction&, TSeat, bool) override { return Pass; }
+        std::string AcceptCall(const TableAuction&, TSeat, CallCode) override { return {}; }
+        void SwapConventionCards() override { Cards.ExchangeSides(); }
+        ConventionCards& Cards;
+    };
+    ConventionCards cards_;
+    CardHoldingBidder bidder_{cards_};
     QuietSolver solver_;
     DealingState dealing_;
-    std::unique_ptr<MemoryHandFileShelf> files_;
+    std::unique_ptr<BridgeHandFileShelf> files_;
     std::unique_ptr<TDeskTop> desk_;
     QStringList messages_;
 };

@@ -1,12 +1,23 @@
 // The program itself: the screenshot run and the start without a display.
 #include "UiTest.h"
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace corvane::ui::test {
+
+// The screenshot run on the offscreen platform with its data folder under `home`.
+void RunScreenshot(QProcess& program, const QTemporaryDir& home, const QString& file) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(CORVANE_PROGRAM), {QStringLiteral("--screenshot"), file});
+    QVERIFY(program.waitForFinished(60000));
+}
 
 class ProgramTest : public QObject {
     Q_OBJECT
@@ -15,13 +26,8 @@ private Q_SLOTS:
     void ScreenshotShowsTheClothAndAPlayedTrick() {
         QTemporaryDir home;
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-        program.setProcessEnvironment(env);
         const QString file = home.filePath(QStringLiteral("table.png"));
-        program.start(QStringLiteral(CORVANE_PROGRAM), {QStringLiteral("--screenshot"), file});
-        QVERIFY(program.waitForFinished(60000));
+        RunScreenshot(program, home, file);
         QCOMPARE(program.exitCode(), 0);
         const QImage shot(file);
         QVERIFY(!shot.isNull());
@@ -38,6 +44,21 @@ private Q_SLOTS:
         QVERIFY(white > 200);
         // The data folder was made where the person's files belong, with the shipped cards.
         QVERIFY(QFile::exists(home.filePath(QStringLiteral("Corvane/Ver 6/Std American.cc"))));
+        // Looking at the table deals nothing into the person's hand files.
+        QVERIFY(!QFile::exists(home.filePath(QStringLiteral("Corvane/Ver 6/New Hands.ini"))));
+    }
+
+    void AnUnreadableAlertTableEndsStartUpAfterItsMessage() {
+        QTemporaryDir home;
+        // A folder where the table should be: it exists, so nothing replaces it, and cannot be read.
+        QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("Corvane/Ver 6/Alerts.txt"))));
+        QProcess program;
+        const QString file = home.filePath(QStringLiteral("table.png"));
+        RunScreenshot(program, home, file);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(QString::fromLocal8Bit(program.readAllStandardError()).contains(QStringLiteral("Alerts.txt")));
     }
 
     void WithoutADisplayItSaysSoInOneLine() {

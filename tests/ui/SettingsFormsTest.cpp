@@ -4,8 +4,10 @@
 #include "settings/OptionsTable.h"
 #include "table/MemoryHandFile.h"
 #include "ui/common/Messages.h"
+#include "ui/desktop/DealerOptionsPanel.h"
 #include "ui/desktop/TDeskTop.h"
 #include "ui/settings/Colors.h"
+#include "ui/scoring/RubberPadWindow.h"
 #include "ui/settings/SettingsForms.h"
 
 #include <QAction>
@@ -122,7 +124,7 @@ private Q_SLOTS:
         DealingState dealing;
         NoSolver solver;
         TableServices services{&bidder, &solver, &files, &dealing,
-                               TableOptionsFrom(settings.Values, "Erin"), dir.path().toStdString(), &settings};
+                               TableOptionsFrom(settings.Values, "Erin"), dir.path().toStdString(), &settings, {}};
         TDeskTop desk(services);
         QCOMPARE(desk.Deck().Height(), 99);  // scale 100 of 96
         QCOMPARE(desk.Controller().Options().PlayerName, std::string("Erin"));
@@ -148,6 +150,19 @@ private Q_SLOTS:
         PlayerSettings reread(dir.path().toStdString() + "/");
         QVERIFY(reread.LoadPlayer("Erin").empty());
         QCOMPARE(reread.Values.CardSize, 110);
+
+        // The rubber belongs to the player: choosing him again keeps it, and his file has it.
+        desk.Controller().Scores().Pad.At(1, PadCounter::Game1) = 60;
+        Q_EMIT desk.DealerOptions()->PlayerChosen(QStringLiteral("Erin"));
+        QCOMPARE(desk.Controller().Scores().Pad.At(1, PadCounter::Game1), 60);
+        QVERIFY(reread.LoadPlayer("Erin").empty());
+        QCOMPARE(reread.Values.Pad.At(1, PadCounter::Game1), 60);
+        // Cleared from the menu, it is cleared in the file at once.
+        desk.Action(QStringLiteral("ZeroRubberPad"))->trigger();
+        desk.WaitForSteps();
+        QVERIFY(reread.LoadPlayer("Erin").empty());
+        QCOMPARE(reread.Values.Pad, ScorePad{});
+        desk.RubberPad()->reject();
     }
 
 private:

@@ -2,8 +2,10 @@
 // left to the caller.
 #pragma once
 
+#include "bidding/CallText.h"
 #include "table/TableView.h"
 
+#include <functional>
 #include <iostream>
 #include <string>
 
@@ -18,6 +20,9 @@ public:
     std::int32_t SeedAnswer = 0;  // what the seed dialog answers
     bool TimerPending = false;
     bool Ended = false;
+    // What a call would show, for the hint and the test pad; the explanations of the auction.
+    std::function<std::string(CallCode)> DescribeCall;
+    std::function<void()> Explain;
 
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override {
         std::string shown = text;
@@ -27,14 +32,12 @@ public:
         (quiet_ ? std::cerr : std::cout) << shown << '\n';
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (quiet_) return MessageAnswer::No;
-        std::cout << "(y/n) " << std::flush;
-        std::string answer;
-        std::getline(std::cin, answer);
-        return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y') ? MessageAnswer::Yes
-                                                                         : MessageAnswer::No;
+        return AskYesNo() ? MessageAnswer::Yes : MessageAnswer::No;
     }
-    void Beep(BeepKind) override {
-        if (!quiet_) std::cout << "(beep)\n";
+    void Beep(BeepKind kind) override {
+        if (quiet_) return;
+        std::cout << (kind == BeepKind::Information ? "(that call or key is not allowed now)\n"
+                                                    : "(that card cannot be played now)\n");
     }
     void ShowPanel(Panel, bool) override {}
     void EnableCommand(Command, bool) override {}
@@ -47,15 +50,43 @@ public:
     void SetBusy(bool) override {}
     void StartTimer(TableTimer, int) override { TimerPending = true; }
     void StopTimer(TableTimer) override { TimerPending = false; }
-    FormResult OpenForm(Form form, std::int32_t) override {
+    FormResult OpenForm(Form form, std::int32_t argument) override {
         if (form == Form::SeedDialog) return {true, SeedAnswer};
-        if (!quiet_) std::cout << "(that form is not available in the terminal)\n";
-        return {};
+        if (quiet_) return {};
+        const auto call = static_cast<CallCode>(argument);
+        switch (form) {
+        case Form::BidHint:
+            std::cout << "Hint: " << Described(call) << "\nMake this call? " << std::flush;
+            return {AskYesNo(), 0};
+        case Form::TestPad:
+            if (call != NoCall) std::cout << Described(call) << '\n';
+            return {true, 0};
+        case Form::ExplainMenu:
+            // Every seat's calls at once: no seat is left to choose.
+            if (Explain) Explain();
+            return {};
+        default: std::cout << "(that form is not available in the terminal)\n"; return {};
+        }
     }
     void ShowDDResults() override {}
     void EndProgram() override { Ended = true; }
 
 private:
+    // An answer that is not "y" is No, the end of the input included.
+    static bool AskYesNo() {
+        std::cout << "(y/n) " << std::flush;
+        std::string answer;
+        if (!std::getline(std::cin, answer)) return false;
+        return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
+    }
+    std::string Described(CallCode call) const {
+        std::string text = CallText(call);
+        if (DescribeCall) {
+            if (const std::string meaning = DescribeCall(call); !meaning.empty()) text += " - " + meaning;
+        }
+        return text;
+    }
+
     bool quiet_;
 };
 

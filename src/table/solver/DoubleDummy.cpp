@@ -7,9 +7,9 @@ namespace corvane::sds {
 
 namespace {
 constexpr Ranks AllRanks = 0x7FFC;  // ranks 2..14
-// Table memory per solver: 2^18 slots and 2^20 entries, about 46 MB.
+// Table memory per solver: 2^18 slots and 2^19 blocks of five entries, about 70 MB.
 constexpr std::size_t SlotCountLog2 = 18;
-constexpr std::size_t EntryCountLog2 = 20;
+constexpr std::size_t BlockCountLog2 = 19;
 
 int HandLength(const std::array<Ranks, 4>& hand) {
     int n = 0;
@@ -86,7 +86,7 @@ int ValidateRequest(int target, int solutions, int tricksLeft) {
 }
 
 DoubleDummySolver::DoubleDummySolver()
-    : table_(SlotCountLog2, EntryCountLog2), searcher_(table_) {}
+    : table_(SlotCountLog2, BlockCountLog2), searcher_(table_) {}
 
 SolveResult DoubleDummySolver::Solve(const Position& position, int target, int solutions) {
     SolveResult result;

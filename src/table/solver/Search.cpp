@@ -259,29 +259,24 @@ OwnerKey Searcher::Owners() const {
     return key;
 }
 
-OwnerKey Searcher::MaskFor(std::uint64_t relevant) const {
-    OwnerKey mask{{0, 0}};
+TopCounts Searcher::TopFor(std::uint64_t relevant) const {
+    TopCounts top{};
     for (int suit = 0; suit < 4; ++suit) {
         const Ranks marked = SuitPart(relevant, suit);
         if (marked == 0) continue;
-        const Ranks live = live_[suit];
         const int lowest = std::countr_zero(marked);
-        const int n = std::popcount(live);
-        const int k = std::popcount(live & ~(Bit(lowest) - 1));
-        const std::uint64_t top = ((std::uint64_t{1} << k) - 1) << (n - k);
-        mask.Word[suit >> 1] |= (top | (top << 16)) << (32 * (suit & 1));
+        top[suit] = static_cast<std::uint8_t>(std::popcount(live_[suit] & ~(Bit(lowest) - 1)));
     }
-    return mask;
+    return top;
 }
 
-std::uint64_t Searcher::RelevantFor(const OwnerKey& mask) const {
+std::uint64_t Searcher::RelevantFor(const TopCounts& top) const {
     std::uint64_t relevant = 0;
     for (int suit = 0; suit < 4; ++suit) {
-        const auto plane = static_cast<Ranks>((mask.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFF);
-        if (plane == 0) continue;
-        // The lowest marked card is the i-th lowest live card of the suit.
+        if (top[suit] == 0) continue;
+        // The lowest marked card is the top[suit]-th highest live card of the suit.
         Ranks live = live_[suit];
-        for (int i = std::countr_zero(plane); i > 0; --i) live &= live - 1;
+        for (int i = std::popcount(live) - top[suit]; i > 0; --i) live &= live - 1;
         relevant |= SuitBits(suit, live & (~live + 1));
     }
     return relevant;
@@ -454,21 +449,24 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
     const bool follows = hand_[seat][led] != 0;
     const bool suitGame = trump_ < 4;
 
-    // Whether a player after this one can beat (suit, rank) in this trick.
-    auto beatenLater = [&](int suit, int rank, bool onlyOpponents) {
-        for (int p = pos + 1; p < 4; ++p) {
-            if (onlyOpponents && ((p ^ pos) & 1) == 0) continue;
-            const int s = (trick.Leader + p) & 3;
-            const Ranks inLed = hand_[s][led];
-            if (inLed != 0) {
-                if (suit == led && HighRank(inLed) > rank) return true;
-            } else if (suitGame && hand_[s][trump_] != 0) {
-                if (suit != trump_ || HighRank(hand_[s][trump_]) > rank) return true;
-            }
+    // The best cards the opponents still to play can bring to this trick: the highest card of
+    // the led suit among those who follow, the highest trump among those who can ruff.
+    int laterFollow = 0;
+    int laterRuff = 0;
+    for (int p = pos + 1; p < 4; p += 2) {
+        const int s = (trick.Leader + p) & 3;
+        if (hand_[s][led] != 0) {
+            laterFollow = std::max(laterFollow, HighRank(hand_[s][led]));
+        } else if (suitGame && hand_[s][trump_] != 0) {
+            laterRuff = std::max(laterRuff, HighRank(hand_[s][trump_]));
         }
-        return false;
+    }
+    // Whether an opponent after this one can beat (suit, rank) in this trick.
+    auto beatenLater = [&](int suit, int rank) {
+        if (suit == led && (laterFollow > rank || laterRuff > 0)) return true;
+        return suit == trump_ && suit != led && laterRuff > rank;
     };
-    const bool partnerSafe = partnerWinning && !beatenLater(winSuit, winRank, true);
+    const bool partnerSafe = partnerWinning && !beatenLater(winSuit, winRank);
 
     int n = 0;
     for (int suit = 0; suit < 4; ++suit) {
@@ -486,7 +484,7 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
                 weight = suit == led || suit != trump_ ? -rank : -60 - rank;
                 if (suit != led) weight += 2 * length - (rank == top ? 30 : 0);
             } else if (wins) {
-                const bool sure = !beatenLater(suit, rank, true);
+                const bool sure = !beatenLater(suit, rank);
                 if (sure) {
                     weight = 100 - rank;
                 } else if (pos == 1) {
@@ -546,11 +544,11 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     const OwnerKey owners = Owners();
     const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
     if (bounds.Lower >= cut) {
-        relevant = RelevantFor(bounds.LowerMask);
+        relevant = RelevantFor(bounds.LowerTop);
         return leaderMax;
     }
     if (bounds.Upper < cut) {
-        relevant = RelevantFor(bounds.UpperMask);
+        relevant = RelevantFor(bounds.UpperTop);
         return !leaderMax;
     }
     if (QuickTricks(leader, relevant) >= cut) return leaderMax;
@@ -566,14 +564,14 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         UnplayCard(0, moves[i].Suit, moves[i].Rank);
         if (result == leaderMax) {
             relevant = childRelevant;
-            table_.Store(lengths_, leader, owners, MaskFor(childRelevant), cut, left);
+            table_.Store(lengths_, leader, owners, TopFor(childRelevant), cut, left);
             if (i > 0) AddHistory(leader, moves[i], left * left);
             return result;
         }
         all |= childRelevant;
     }
     relevant = CoverGroups(all, moves, n);
-    table_.Store(lengths_, leader, owners, MaskFor(relevant), 0, cut - 1);
+    table_.Store(lengths_, leader, owners, TopFor(relevant), 0, cut - 1);
     return !leaderMax;
 }
 

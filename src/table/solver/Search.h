@@ -92,8 +92,8 @@ private:
     int QuickTricks(int leader, std::uint64_t& relevant) const;
     int SureLosers(int leader, std::uint64_t& relevant) const;
     OwnerKey Owners() const;
-    OwnerKey MaskFor(std::uint64_t relevant) const;
-    std::uint64_t RelevantFor(const OwnerKey& mask) const;
+    TopCounts TopFor(std::uint64_t relevant) const;
+    std::uint64_t RelevantFor(const TopCounts& top) const;
 
     static std::uint64_t CoverGroups(std::uint64_t relevant, const Move* moves, int n);
     int GenerateLeads(Move* moves) const;

@@ -1,6 +1,7 @@
 #include "table/solver/TransTable.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace corvane::sds {
 
@@ -8,25 +9,53 @@ namespace {
 // Probing stops and the table is cleared before the slot array is half full.
 constexpr std::size_t MaxProbe = 16;
 
+std::array<int, 4> SuitCounts(std::uint64_t lengths) {
+    std::array<int, 4> counts{};
+    for (int seat = 0; seat < 4; ++seat) {
+        for (int suit = 0; suit < 4; ++suit) counts[suit] += static_cast<int>((lengths >> (seat * 16 + suit * 4)) & 15);
+    }
+    return counts;
+}
+
+TopCounts TopOf(const OwnerKey& mask) {
+    TopCounts top{};
+    for (int suit = 0; suit < 4; ++suit) {
+        top[suit] = static_cast<std::uint8_t>(std::popcount((mask.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFF));
+    }
+    return top;
+}
+
 bool Matches(const OwnerKey& owners, const OwnerKey& mask, const OwnerKey& entryOwners) {
     return (owners.Word[0] & mask.Word[0]) == entryOwners.Word[0] &&
            (owners.Word[1] & mask.Word[1]) == entryOwners.Word[1];
 }
+// The plane mask of the top `top[s]` cards of each suit, for a position whose suits hold
+// `counts[s]` cards in all.
+OwnerKey TopMask(const TopCounts& top, const std::array<int, 4>& counts) {
+    OwnerKey mask{{0, 0}};
+    for (int suit = 0; suit < 4; ++suit) {
+        const int k = top[suit];
+        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (counts[suit] - k);
+        mask.Word[suit >> 1] |= (plane | (plane << 16)) << (32 * (suit & 1));
+    }
+    return mask;
+}
 }  // namespace
 
-TransTable::TransTable(std::size_t slotCountLog2, std::size_t entryCountLog2)
-    : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoEntry, 0}),
-      entries_(std::size_t{1} << entryCountLog2),
+TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
+    : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0}),
+      blocks_(new Block[std::size_t{1} << blockCountLog2]),
+      blockCount_(std::size_t{1} << blockCountLog2),
       slotMask_((std::size_t{1} << slotCountLog2) - 1) {}
 
 void TransTable::Clear() {
     ++generation_;
     if (generation_ == 0) {  // wrapped: old stamps could look current again
-        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoEntry, 0});
+        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0});
         generation_ = 1;
     }
     slotsUsed_ = 0;
-    entriesUsed_ = 0;
+    blocksUsed_ = 0;
 }
 
 std::size_t TransTable::SlotIndex(std::uint64_t lengths, int leader) const {
@@ -45,7 +74,7 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool c
         if (slot.Generation != generation_) {
             if (!create) return nullptr;
             if (2 * (slotsUsed_ + 1) > slots_.size()) return nullptr;
-            slot = Slot{lengths, generation_, NoEntry, static_cast<std::uint32_t>(leader)};
+            slot = Slot{lengths, generation_, NoBlock, static_cast<std::uint32_t>(leader)};
             ++slotsUsed_;
             return &slot;
         }
@@ -56,54 +85,64 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool c
 
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
-    Slot* slot = FindSlot(lengths, leader, false);
+    const Slot* slot = FindSlot(lengths, leader, false);
     if (slot == nullptr) return bounds;
-    std::uint32_t previous = NoEntry;
-    for (std::uint32_t e = slot->Head; e != NoEntry; previous = e, e = entries_[e].Next) {
-        Entry& entry = entries_[e];
-        if (!Matches(owners, entry.Mask, entry.Owners)) continue;
-        if (entry.Lower > bounds.Lower) {
-            bounds.Lower = entry.Lower;
-            bounds.LowerMask = entry.Mask;
-        }
-        if (entry.Upper < bounds.Upper) {
-            bounds.Upper = entry.Upper;
-            bounds.UpperMask = entry.Mask;
-        }
-        if (entry.Lower >= cut || entry.Upper < cut) {
-            if (previous != NoEntry) {
-                entries_[previous].Next = entry.Next;
-                entry.Next = slot->Head;
-                slot->Head = e;
+    for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
+        const Block& block = blocks_[b];
+        for (std::uint32_t i = 0; i < block.Count; ++i) {
+            const Entry& entry = block.Entries[i];
+            if (!Matches(owners, entry.Mask, entry.Owners)) continue;
+            if (entry.Lower > bounds.Lower) {
+                bounds.Lower = entry.Lower;
+                bounds.LowerTop = TopOf(entry.Mask);
             }
-            break;
+            if (entry.Upper < bounds.Upper) {
+                bounds.Upper = entry.Upper;
+                bounds.UpperTop = TopOf(entry.Mask);
+            }
+            if (bounds.Lower >= cut || bounds.Upper < cut) return bounds;
         }
     }
     return bounds;
 }
 
-void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners,
-                       const OwnerKey& mask, int lower, int upper) {
+void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top,
+                       int lower, int upper) {
     Slot* slot = FindSlot(lengths, leader, true);
-    if (slot == nullptr || entriesUsed_ == entries_.size()) {
+    if (slot == nullptr) {
         Clear();
         slot = FindSlot(lengths, leader, true);
         if (slot == nullptr) return;
     }
+    const OwnerKey mask = TopMask(top, SuitCounts(lengths));
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
-    for (std::uint32_t e = slot->Head; e != NoEntry; e = entries_[e].Next) {
-        Entry& entry = entries_[e];
-        if (entry.Mask.Word[0] == mask.Word[0] && entry.Mask.Word[1] == mask.Word[1] &&
-            entry.Owners.Word[0] == masked.Word[0] && entry.Owners.Word[1] == masked.Word[1]) {
-            entry.Lower = static_cast<std::int8_t>(std::max<int>(entry.Lower, lower));
-            entry.Upper = static_cast<std::int8_t>(std::min<int>(entry.Upper, upper));
-            return;
+    for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
+        Block& block = blocks_[b];
+        for (std::uint32_t i = 0; i < block.Count; ++i) {
+            Entry& entry = block.Entries[i];
+            if (entry.Mask.Word[0] == mask.Word[0] && entry.Mask.Word[1] == mask.Word[1] &&
+                entry.Owners.Word[0] == masked.Word[0] &&
+                entry.Owners.Word[1] == masked.Word[1]) {
+                entry.Lower = static_cast<std::int8_t>(std::max<int>(entry.Lower, lower));
+                entry.Upper = static_cast<std::int8_t>(std::min<int>(entry.Upper, upper));
+                return;
+            }
         }
     }
-    const auto index = static_cast<std::uint32_t>(entriesUsed_++);
-    entries_[index] = Entry{mask, masked, slot->Head, static_cast<std::int8_t>(lower),
-                            static_cast<std::int8_t>(upper)};
-    slot->Head = index;
+    if (slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries) {
+        if (blocksUsed_ == blockCount_) {
+            Clear();
+            slot = FindSlot(lengths, leader, true);
+            if (slot == nullptr) return;
+        }
+        const auto index = static_cast<std::uint32_t>(blocksUsed_++);
+        blocks_[index].Next = slot->Head;
+        blocks_[index].Count = 0;
+        slot->Head = index;
+    }
+    Block& head = blocks_[slot->Head];
+    head.Entries[head.Count++] =
+        Entry{mask, masked, static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper)};
 }
 
 }  // namespace corvane::sds

@@ -2,20 +2,23 @@
 // takes from a position at the start of a trick.
 //
 // A position is found in two steps. The shape (the leader and the 16 suit lengths) is hashed
-// to a slot; the slot heads a list of entries. Each entry names, per suit, how many of the
-// suit's top cards matter and who holds them: ranks below those only count as "some small
-// card", so one entry stands for every position that differs only in cards that never decided
-// a trick. Owners are written as two bit planes per suit (plane 0: seat bit 0, plane 1: seat
-// bit 1), each plane ordered from the suit's lowest remaining card up, so "the top k cards" is
-// the same bit range in every position of one shape.
+// to a slot; the slot heads a chain of blocks of entries. Each entry names, per suit, how many
+// of the suit's top cards matter and who holds them: ranks below those only count as "some
+// small card", so one entry stands for every position that differs only in cards that never
+// decided a trick. Owners are written as two bit planes per suit (plane 0: seat bit 0, plane 1:
+// seat bit 1), each plane ordered from the suit's lowest remaining card up, so "the top k cards"
+// is the same bit range in every position of one shape.
 //
-// Memory is fixed at construction. Clearing bumps a generation number, so it costs nothing;
-// when the entry pool or the slot array fills up the whole table is cleared and the search
-// goes on with an empty one.
+// Entries sit in blocks of a few, so a lookup reads neighbouring memory rather than chasing one
+// pointer per entry. Memory is fixed at construction. Clearing bumps a generation number, so it
+// costs nothing; when the blocks or the slot array fill up the whole table is cleared and the
+// search goes on with an empty one.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace corvane::sds {
@@ -26,57 +29,63 @@ struct OwnerKey {
     std::uint64_t Word[2];
 };
 
+// Per suit, how many of its top remaining cards a bound rests on.
+using TopCounts = std::array<std::uint8_t, 4>;
+
 struct TableBounds {
     int Lower = 0;
     int Upper = 13;
-    OwnerKey LowerMask{};  // which cards the lower bound rests on
-    OwnerKey UpperMask{};
+    TopCounts LowerTop{};  // which cards the lower bound rests on
+    TopCounts UpperTop{};
 };
 
 class TransTable {
 public:
-    // Sizes are powers of two; about 40 bytes an entry and 24 a slot.
-    TransTable(std::size_t slotCountLog2, std::size_t entryCountLog2);
+    // Sizes are powers of two; a block of three entries is 128 bytes and a slot 24.
+    TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
 
     // The bounds of the position as far as they decide whether the side on lead takes `cut`
-    // tricks: stops at the first matching entry that decides it (and moves that entry to the
-    // front of its list, since the next probes of the shape tend to want it again), else
-    // combines every matching entry.
+    // tricks: stops at the first matching entry that decides it, else combines every matching
+    // entry.
     TableBounds Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut);
 
-    // Records lower <= value <= upper for every position of this shape whose owners agree with
-    // `owners` under `mask`.
-    void Store(std::uint64_t lengths, int leader, const OwnerKey& owners, const OwnerKey& mask,
-               int lower, int upper);
-
-    std::size_t EntriesUsed() const { return entriesUsed_; }
+    // Records lower <= value <= upper for every position of this shape whose owners of the top
+    // cards named by `top` agree with `owners`.
+    void Store(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top, int lower,
+               int upper);
 
 private:
     struct Slot {
         std::uint64_t Lengths;
         std::uint32_t Generation;
-        std::uint32_t Head;  // first entry, NoEntry when none
+        std::uint32_t Head;  // newest block, NoBlock when none
         std::uint32_t Leader;
     };
     struct Entry {
-        OwnerKey Mask;
+        OwnerKey Mask;    // the top cards the entry rests on, as planes
         OwnerKey Owners;  // already masked
-        std::uint32_t Next;
         std::int8_t Lower;
         std::int8_t Upper;
     };
-    static constexpr std::uint32_t NoEntry = 0xFFFFFFFFU;
+    static constexpr int BlockEntries = 3;
+    struct alignas(64) Block {
+        std::array<Entry, BlockEntries> Entries;
+        std::uint32_t Next;
+        std::uint32_t Count;
+    };
+    static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
 
     std::size_t SlotIndex(std::uint64_t lengths, int leader) const;
     Slot* FindSlot(std::uint64_t lengths, int leader, bool create);
 
     std::vector<Slot> slots_;
-    std::vector<Entry> entries_;
+    std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read
+    std::size_t blockCount_;
     std::size_t slotMask_;
     std::size_t slotsUsed_ = 0;
-    std::size_t entriesUsed_ = 0;
+    std::size_t blocksUsed_ = 0;
     std::uint32_t generation_ = 1;
 };
 

@@ -13,8 +13,11 @@ MessageResponder& Responder() {
 
 void SetMessageResponder(MessageResponder responder) { Responder() = std::move(responder); }
 
-QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
+QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& raw,
                                         QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) {
+    // The table's texts break their lines with a lone carriage return, which a label ignores.
+    QString text = raw;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (Responder()) return Responder()(text, buttons);
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());

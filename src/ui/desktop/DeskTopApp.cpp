@@ -2,12 +2,13 @@
 
 #include "bidding/BiddingData.h"
 #include "cards/Dealer.h"
-#include "convention/CardFile.h"
-#include "convention/CardVocabulary.h"
+#include "convention/SideDatabases.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "table/BridgeHandFile.h"
 #include "table/MemoryHandFile.h"
 #include "table/RuleBidder.h"
+#include "table/SdsSolverLibrary.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Text.h"
 #include "ui/desktop/DealerOptionsPanel.h"
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace corvane::ui {
 
@@ -26,22 +28,6 @@ namespace {
 
 constexpr const char* ApplicationTitle = "Corvane 6.2";
 constexpr std::int32_t ScreenshotSeed = 12345;
-
-// Stands in for the solver library until its adapter is built: it reports success with no card,
-// so the table plays its own default card for the computer, and it has no double-dummy table.
-class SolverPlaceholder final : public SolverLibrary {
-public:
-    std::int32_t Initialize(const PlayBlock&) override { return 0; }
-    std::int32_t PlayCard(int, int) override { return 0; }
-    std::int32_t TakeBackCard() override { return 0; }
-    bool HasSingleDummyPlay() const override { return false; }
-    std::int32_t GetSD(const std::array<CardCode, 13>&, GetSDResult&) override { return -1; }
-    std::int32_t SolveBoard(const SolvePosition&, SolveResult& result) override {
-        result.fill(0);
-        return SolveOk;
-    }
-    std::int32_t CalcDDtable(const DealHoldings&, DDTableResult&) override { return -1; }
-};
 
 bool HasValue(const char* name) {
     const char* value = std::getenv(name);
@@ -92,17 +78,25 @@ int TakeScreenshot(TDeskTop& desk, const QString& file) {
     return 0;
 }
 
-// Loads both sides' convention cards, showing what the loader has to say. False when the
-// default card is missing too, after its message: the program cannot bid without it.
-bool LoadConventionCards(ConventionCards& cards, const Options& options, const std::string& folder) {
-    cards.State(1).CardFileName = options.NSCnvt;
-    cards.State(2).CardFileName = options.EWCnvt;
-    for (int side = 1; side <= 2; ++side) {
-        if (cards.State(side).CardFileName.empty()) cards.State(side).CardFileName = std::string(DefaultCardFile);
-        const CardLoadResult loaded = LoadCard(cards, side, folder);
-        for (const std::string& message : loaded.Messages) ShowMessage(nullptr, FromCore(message));
-        if (loaded.Fatal) return false;
+// The order of the definition sections: beside the program when it ships one, else in the data
+// folder.
+std::string SectionOrderPath(const std::string& folder) {
+    const std::string beside = platform::ProgramFolder() + std::string(SectionOrderFileName);
+    return std::filesystem::exists(beside) ? beside : folder + std::string(SectionOrderFileName);
+}
+
+// Reads the alert table and both sides' cards for the bidder and builds the sides' definition
+// databases from the cards, showing what the loaders have to say. False when the program cannot
+// bid, after its message.
+bool LoadBiddingTables(BiddingData& bidding, const DefinitionFiles& definitions, DefinitionDatabases& databases,
+                       const Options& options, const std::string& folder) {
+    const BiddingDataStartup startup = LoadTableBiddingData(bidding, folder, options.NSCnvt, options.EWCnvt);
+    for (const std::string& message : startup.Messages) {
+        ShowMessage(nullptr, FromCore(message), QMessageBox::Ok,
+                    startup.Fatal ? QMessageBox::Critical : QMessageBox::Information);
     }
+    if (startup.Fatal) return false;
+    BuildDefinitionDatabases(definitions, bidding.Cards, databases);
     return true;
 }
 
@@ -126,6 +120,7 @@ int RunDeskTop(int argc, char** argv) {
                                         QStringLiteral("FILE"));
     parser.addOption(screenshot);
     parser.process(app);
+    if (parser.isSet(screenshot)) AnswerForThePerson();
 
     const std::string folder = platform::DataFolderPath();
     if (const std::string error = platform::CreateDataFolder(folder); !error.empty()) {
@@ -149,39 +144,44 @@ int RunDeskTop(int argc, char** argv) {
     if (const std::string error = settings.LoadPlayer(player); !error.empty()) ShowMessage(nullptr, FromCore(error));
 
     BiddingData bidding;
-    if (const std::string error = LoadBiddingData(bidding, folder, DefaultCardFileName, DefaultCardFileName);
-        !error.empty()) {
-        ShowMessage(nullptr, FromCore(error), QMessageBox::Ok, QMessageBox::Critical);
-        return 1;
-    }
+    const DefinitionFiles definitions(folder, SectionOrderPath(folder));
+    for (const std::string& message : definitions.Messages()) ShowMessage(nullptr, FromCore(message));
+    DefinitionDatabases databases;
     TDeskTop* table = nullptr;
-    RuleBidder bidder(bidding.Cards, bidding.Alerts, nullptr,
+    RuleBidder bidder(bidding.Cards, bidding.Alerts, &databases,
                       [&table] { return table != nullptr ? table->Controller().Board().Vul : VulNone; });
-    SolverPlaceholder solver;
-    MemoryHandFileShelf files;
+    SdsSolverLibrary solver;
+    BridgeHandFileShelf files(folder);
+    files.OpenNewHands();
+    // A look at the table leaves the person's hand files as they were.
+    MemoryHandFileShelf lookOnly;
+    HandFileShelf& shelf = parser.isSet(screenshot) ? static_cast<HandFileShelf&>(lookOnly) : files;
     DealingState dealing;
     dealing.Generator.SetSeed(platform::HighResolutionSeed());
-    TableServices services{&bidder, &solver, &files, &dealing, TableOptionsFrom(settings.Values, player), folder,
+    TableServices services{&bidder, &solver, &shelf, &dealing, TableOptionsFrom(settings.Values, player), folder,
                            &settings};
 
     TDeskTop desk(services);
     table = &desk;
     desk.show();
-    ConventionCards cards;
     if (parser.isSet(screenshot)) {
-        AnswerForThePerson();
-        if (!LoadConventionCards(cards, settings.Values, folder)) return 1;
+        if (!LoadBiddingTables(bidding, definitions, databases, settings.Values, folder)) return 1;
         return TakeScreenshot(desk, parser.value(screenshot));
     }
-    // Once the window is up: the cards, then the dealer options from which play starts.
-    QTimer::singleShot(0, &desk, [&desk, &cards, &settings, &folder] {
-        if (!LoadConventionCards(cards, settings.Values, folder)) {
+    // Once the window is up: the alert table and the cards, then the dealer options from which
+    // play starts.
+    QTimer::singleShot(0, &desk, [&desk, &bidding, &definitions, &databases, &settings, &folder] {
+        if (!LoadBiddingTables(bidding, definitions, databases, settings.Values, folder)) {
             QApplication::exit(1);
             return;
         }
         desk.StartTable();
     });
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // Whatever the last step stored is on disk before the program ends.
+    std::string error;
+    if (!files.Close(error)) std::fprintf(stderr, "corvane: %s\n", error.c_str());
+    return code;
 }
 
 }  // namespace corvane::ui

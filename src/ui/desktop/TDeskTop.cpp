@@ -119,6 +119,7 @@ TDeskTop::TDeskTop(const TableServices& services, QWidget* parent)
     setObjectName(QStringLiteral("DeskTop"));
     controller_ = std::make_unique<TableController>(*this, *services.TheBidder, *services.Solver, *services.Files,
                                                     *services.Dealing, services.Options);
+    if (services.Settings) controller_->Scores().Pad = services.Settings->Values.Pad;
     cardTable_.MayPlay = [this](const TPelloryCard& card) { return CardMayBePlayed(card); };
     cardTable_.CustomDealing = [this] { return !stepRunning_ && controller_->State().Phase == PhaseCustomDeal; };
 
@@ -204,9 +205,7 @@ void TDeskTop::BuildTableCloth() {
     connect(dealerOptions_, &DealerOptionsPanel::PlayerChosen, this, [this](const QString& name) {
         if (stepRunning_ || name.isEmpty()) return;
         if (services_.Settings) {
-            if (const std::string error = services_.Settings->LoadPlayer(ToCore(name)); !error.empty()) {
-                ui::ShowMessage(this, FromCore(error));
-            }
+            LoadPlayer(ToCore(name));
             ApplySettings();
         } else {
             TableOptions options = controller_->Options();
@@ -260,6 +259,15 @@ void TDeskTop::BuildSidePanel() {
     auctionGrid_->setMinimumHeight(150);
     layout->addWidget(auctionGrid_, 1);
     label(Caption::AuctionMessage, QStringLiteral("AuctionMessage"));
+
+    scorePad_ = new MarkupGrid(side_);
+    scorePad_->setObjectName(QStringLiteral("ScorePad"));
+    scorePad_->setShowGrid(false);
+    scorePad_->setStyleSheet(QStringLiteral("QTableWidget { background: #fffdf0; }"));
+    scorePad_->setColumnCount(2);
+    scorePad_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    scorePad_->hide();
+    layout->addWidget(scorePad_);
 
     controls_ = new QStackedWidget(side_);
     box_ = new BiddingBox(controls_);
@@ -385,7 +393,8 @@ void TDeskTop::BuildMenus() {
               step(&TableController::EOSNewHandClick));
     AddAction(dealing, QStringLiteral("PriorHand"), QStringLiteral("&Prior Hand"), QKeySequence(Qt::Key_F3),
               step(&TableController::PriorHandClick));
-    AddAction(dealing, QStringLiteral("DeleteHand"), QStringLiteral("Delete This Hand"), QKeySequence(Qt::Key_F4), {});
+    AddAction(dealing, QStringLiteral("DeleteHand"), QStringLiteral("Delete This Hand"), QKeySequence(Qt::Key_F4),
+              step(&TableController::DeleteThisHandClick));
     AddAction(dealing, QStringLiteral("DealerOptions"), QStringLiteral("&Dealer Options"), {},
               step(&TableController::OpenDealerOptions));
     AddAction(dealing, QStringLiteral("SpecifySeed"), QStringLiteral("&Specify Random Seed"), QKeySequence(Qt::Key_F5),
@@ -393,8 +402,10 @@ void TDeskTop::BuildMenus() {
     AddAction(dealing, QStringLiteral("SelectBridgeFile"), QStringLiteral("Select Bridge File"), QKeySequence(Qt::Key_F6),
               [this] { StartDealerChoice(DealerOptionsPanel::BridgeFile); });
     QMenu* pbn = dealing->addMenu(QStringLiteral("Copy to PBN"));
-    AddAction(pbn, QStringLiteral("CopyFileToPbn"), QStringLiteral("Entire File"), {}, {});
-    AddAction(pbn, QStringLiteral("CopyDealToPbn"), QStringLiteral("Just this deal"), {}, {});
+    AddAction(pbn, QStringLiteral("CopyFileToPbn"), QStringLiteral("Entire File"), {},
+              [this] { RunStep([this] { controller_->CopyToPbnClick(false); }); });
+    AddAction(pbn, QStringLiteral("CopyDealToPbn"), QStringLiteral("Just this deal"), {},
+              [this] { RunStep([this] { controller_->CopyToPbnClick(true); }); });
 
     reviewMenu_ = menuBar()->addMenu(QStringLiteral("&Review"));
     AddAction(reviewMenu_, QStringLiteral("ScoreBook"), QStringLiteral("&Score Book"), {}, step(&TableController::ScoreBookClick));
@@ -402,7 +413,13 @@ void TDeskTop::BuildMenus() {
               step(&TableController::MatchResultsClick));
     AddAction(reviewMenu_, QStringLiteral("ShowRubberPad"), QStringLiteral("Show &Rubber Score Pad"), {},
               form(Form::RubberScorePad));
-    AddAction(reviewMenu_, QStringLiteral("ZeroRubberPad"), QStringLiteral("&Zero Rubber Score Pad"), {}, {});
+    AddAction(reviewMenu_, QStringLiteral("ZeroRubberPad"), QStringLiteral("&Zero Rubber Score Pad"), {}, [this] {
+        RunStep([this] {
+            controller_->ZeroRubberScorePadClick();
+            // The pad lives in the player file: a cleared pad stays cleared after a restart.
+            OnGui([this] { SavePlayer(); });
+        });
+    });
     AddAction(reviewMenu_, QStringLiteral("SaveHand"), QStringLiteral("Save &Hand"), {}, step(&TableController::SaveHandClick));
 
     playOptionsMenu_ = menuBar()->addMenu(QStringLiteral("Play &Options"));
@@ -417,7 +434,7 @@ void TDeskTop::BuildMenus() {
     AddAction(playOptionsMenu_, QStringLiteral("ShowDDResults"), QStringLiteral("Show DD Results"), {},
               step(&TableController::DoubleDummyResults1Click));
     AddAction(playOptionsMenu_, QStringLiteral("SwapCCs"), QStringLiteral("Swap N-S && E-W CCs"), QKeySequence(Qt::Key_F11),
-              [this] { RunStep([this] { controller_->KeyDown(TableKey::Of(KeyCode::F11)); }); });
+              [this] { SwapConventionCards(); });
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
     AddAction(info, QStringLiteral("Answers"), QStringLiteral("&Frequently Asked Questions"), {}, form(Form::HelpAnswers));
@@ -435,7 +452,7 @@ void TDeskTop::StartTable() {
 void TDeskTop::StartDealerChoice(int choice) {
     const QString player = dealerOptions_->PlayerName();
     if (services_.Settings && !player.isEmpty()) {
-        if (ToCore(player) != services_.Settings->CurrentPlayer()) services_.Settings->LoadPlayer(ToCore(player));
+        if (ToCore(player) != services_.Settings->CurrentPlayer()) LoadPlayer(ToCore(player));
         ApplySettings();
         SavePlayer();
     }
@@ -510,6 +527,7 @@ void TDeskTop::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home: key = TableKey::Of(KeyCode::Home); break;
     case Qt::Key_F1: return;  // help is the help system's
     case Qt::Key_F7: key = TableKey::Of(KeyCode::F7); break;
+    case Qt::Key_F11: SwapConventionCards(); return;  // when the menu's shortcut did not take it
     default:
         if (k >= Qt::Key_Space && k <= Qt::Key_AsciiTilde) {
             key = TableKey::Char(static_cast<char>(QChar(k).toUpper().toLatin1()));
@@ -525,14 +543,30 @@ void TDeskTop::keyPressEvent(QKeyEvent* event) {
     RunStep([this, key] { controller_->KeyDown(key); });
 }
 
+void TDeskTop::SwapConventionCards() {
+    RunStep([this] { controller_->SwapConventionCardsClick(); });
+}
+
 void TDeskTop::closeEvent(QCloseEvent* event) {
     WaitForSteps();
     SavePlayer();
     event->accept();
 }
 
+void TDeskTop::LoadPlayer(const std::string& name) {
+    // What the table holds of the player leaving (his rubber above all) is written before any
+    // player file is read, the same player's included.
+    SavePlayer();
+    if (const std::string error = services_.Settings->LoadPlayer(name); !error.empty()) {
+        ui::ShowMessage(this, FromCore(error));
+    }
+    controller_->Scores().Pad = services_.Settings->Values.Pad;
+}
+
 void TDeskTop::SavePlayer() {
     if (!services_.Settings || services_.Settings->CurrentPlayer().empty()) return;
+    // The table keeps the pad while it plays; the file takes it from there.
+    services_.Settings->Values.Pad = controller_->Scores().Pad;
     if (const std::string error = services_.Settings->SavePlayer(); !error.empty()) ui::ShowMessage(this, FromCore(error));
 }
 
@@ -565,6 +599,7 @@ QWidget* TDeskTop::PanelWidget(Panel panel) const {
     case Panel::PlayPad: return playPad_;
     case Panel::ShowButton: return showButton_;
     case Panel::RubberPad: return rubberPad_;
+    case Panel::ScorePad: return scorePad_;
     case Panel::Contract: return captions_.at(Caption::ContractText);
     case Panel::AuctionRecap: return auctionGrid_;
     default: return nullptr;
@@ -591,11 +626,16 @@ void TDeskTop::ShowPanel(Panel panel, bool shown) {
         }
         if (panel == Panel::RubberPad) {
             if (shown) {
-                rubberPad_->show();
+                ShowRubberPad();
             } else {
                 rubberPad_->hide();
             }
             return;
+        }
+        if (panel == Panel::ScorePad && shown) {
+            scorePad_->SetCells(ToTextGrid(controller_->OpenRoomScorePad()));
+            scorePad_->resizeRowsToContents();
+            scorePad_->setFixedHeight(scorePad_->verticalHeader()->length() + 4);
         }
         widget->setVisible(shown);
         if (shown) widget->raise();
@@ -784,8 +824,7 @@ FormResult TDeskTop::OpenForm(Form form, std::int32_t argument) {
             break;
         }
         case Form::RubberScorePad:
-            rubberPad_->show();
-            rubberPad_->raise();
+            ShowRubberPad();
             result.Accepted = true;
             break;
         case Form::About:
@@ -813,6 +852,13 @@ FormResult TDeskTop::OpenForm(Form form, std::int32_t argument) {
         QApplication::restoreOverrideCursor();
     });
     return result;
+}
+
+void TDeskTop::ShowRubberPad() {
+    ScoreKeeper& scores = controller_->Scores();
+    rubberPad_->SetPad(ToTextGrid(scores.ShowScorePad(controller_->PlayerNames())), scores.GameInProgressRow());
+    rubberPad_->show();
+    rubberPad_->raise();
 }
 
 void TDeskTop::ShowDDResults() {

@@ -75,6 +75,7 @@ public:
     DDPanel* DoubleDummyPanel() const { return ddPanel_; }
     DealerOptionsPanel* DealerOptions() const { return dealerOptions_; }
     MarkupGrid* AuctionGridWidget() const { return auctionGrid_; }
+    MarkupGrid* ScorePadWidget() const { return scorePad_; }
     RubberPadWindow* RubberPad() const { return rubberPad_; }
     QPushButton* Button(const QString& objectName) const;
     QAction* Action(const QString& objectName) const;
@@ -134,7 +135,11 @@ private:
                        const QKeySequence& shortcut, std::function<void()> handler);
     void StartDealerChoice(int choice);
     void NotAvailable(const QString& what);
+    // Reads another player's options (saving the current player's first) and his rubber pad.
+    void LoadPlayer(const std::string& name);
     void SavePlayer();
+    void ShowRubberPad();
+    void SwapConventionCards();
 
     TCardDeck deck_;
     std::unique_ptr<TableController> controller_;
@@ -152,6 +157,7 @@ private:
     QWidget* side_ = nullptr;
     std::map<Caption, QLabel*> captions_;
     MarkupGrid* auctionGrid_ = nullptr;
+    MarkupGrid* scorePad_ = nullptr;
     QStackedWidget* controls_ = nullptr;
     BiddingBox* box_ = nullptr;
     QWidget* playPad_ = nullptr;
