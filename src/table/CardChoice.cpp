@@ -3,6 +3,7 @@
 #include "table/TableController.h"
 
 #include "cards/CardSelection.h"
+#include "table/PlayParameters.h"
 
 namespace corvane {
 
@@ -43,6 +44,20 @@ void TableController::BuildDealtSnapshot() {
         dealtSnapshot_[s] = {};
         for (size_t i = 0; i < cards.size() && i < 13; ++i) dealtSnapshot_[s][i] = cards[i];
     }
+}
+
+// The block the library plays the hand with, built just before the opening lead: the dummy's
+// cards, the payoffs of the contract, and nothing shown in the auction yet.
+PlayBlock TableController::PlayParameterBlock() const {
+    PlayBlockRequest request;
+    request.Contract = {state_.Contract, state_.Doubled, state_.Declarer, board_.Vul};
+    request.Mode = options_.Scoring;
+    request.ImpPayoff = options_.Scoring == ImpScoring;
+    request.TimeTenths = options_.PlayLevel * 10;
+    request.Seat = state_.Dummy;
+    request.SeatCards = dealtSnapshot_[state_.Dummy];
+    request.Seed = seedNumber_;
+    return BuildPlayBlock(request);
 }
 
 CardCode TableController::GettheBestCard() {

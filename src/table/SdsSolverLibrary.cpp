@@ -2,6 +2,7 @@
 
 #include "table/solver/sds.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace corvane {
@@ -24,6 +25,24 @@ std::int32_t H(const DealHoldings& d, int seat, int suit) {
 }
 
 }  // namespace
+
+std::int32_t SdsSolverLibrary::Initialize(const PlayBlock& block) {
+    SdsBlock values{};
+    std::copy(block.begin(), block.end(), values.value);
+    return ::Initialize(values);
+}
+
+std::int32_t SdsSolverLibrary::PlayCard(int suit, int rank) { return ::PlayCard(suit, rank); }
+
+std::int32_t SdsSolverLibrary::TakeBackCard() { return ::TakeBackCard(); }
+
+std::int32_t SdsSolverLibrary::GetSD(const std::array<CardCode, 13>& c, GetSDResult& result) {
+    const auto s = [&](std::size_t i) { return SuitOf(c[i]); };
+    const auto r = [&](std::size_t i) { return RankOf(c[i]); };
+    return ::GetSD(s(0), r(0), s(1), r(1), s(2), r(2), s(3), r(3), s(4), r(4), s(5), r(5), s(6),
+                   r(6), s(7), r(7), s(8), r(8), s(9), r(9), s(10), r(10), s(11), r(11), s(12),
+                   r(12), result.data());
+}
 
 std::int32_t SdsSolverLibrary::SolveBoard(const SolvePosition& p, SolveResult& result) {
     const DealHoldings& d = p.Holdings;

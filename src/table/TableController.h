@@ -182,6 +182,7 @@ private:
     CardCode FallbackCard() const;
     void ShowSolverError(int code, const std::string& operation);
     void BuildDealtSnapshot();
+    PlayBlock PlayParameterBlock() const;
     void StoreAuctionInFile();
     std::vector<std::string> AuctionTexts() const;
 

@@ -163,11 +163,7 @@ void TableController::MakePlay(CardCode card, bool replay) {
     const TSeat seat = state_.CurrentSeat;
     if (state_.CardsPlayed == 0 && seat != state_.Dummy && !replay) {
         BuildDealtSnapshot();
-        // Lead and carding parameters come with the opening-lead rules; until then the block
-        // carries only the board's seed, in its last place.
-        PlayBlock block{};
-        block[PlayBlockSize - 1] = seedNumber_;
-        if (const std::int32_t rc = solver_.Initialize(block); rc != 0) {
+        if (const std::int32_t rc = solver_.Initialize(PlayParameterBlock()); rc != 0) {
             view_.ShowMessage("Initialize error " + std::to_string(rc), MessageButtons::Ok);
         }
     }
@@ -183,7 +179,9 @@ void TableController::MakePlay(CardCode card, bool replay) {
     if (display && state_.TrickPosition() == 1) CleanTable();
     hands_[seat].Suits[SuitOf(card)].HintCard = NoCard;
 
-    if (!replay) {
+    // Once the library has failed this hand it is not asked again, so it is not told either:
+    // its copy of the hand no longer matches, and every later card would fail once more.
+    if (!replay && !state_.EngineError) {
         if (const std::int32_t rc = solver_.PlayCard(SuitOf(card), RankOf(card)); rc != 0) {
             view_.ShowMessage("PlayCard error " + std::to_string(rc), MessageButtons::Ok);
             state_.EngineError = true;
@@ -366,8 +364,10 @@ void TableController::TPPBackupClick() {
     takingBack_ = true;
     CleanTable();
     state_.PlaysSettled = 0;
-    if (const std::int32_t rc = solver_.TakeBackCard(); rc != 0) {
-        view_.ShowMessage("TakeBackCard error " + std::to_string(rc), MessageButtons::Ok);
+    if (!state_.EngineError) {
+        if (const std::int32_t rc = solver_.TakeBackCard(); rc != 0) {
+            view_.ShowMessage("TakeBackCard error " + std::to_string(rc), MessageButtons::Ok);
+        }
     }
     const int trickStart = target == 0 ? 0 : (target - 1) / 4 * 4;
     ReplayPlayRecord(target, trickStart);

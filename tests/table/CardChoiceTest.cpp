@@ -71,6 +71,30 @@ TEST_F(CardChoiceTest, LibraryFailuresSwitchTheRestOfTheHandToTheSearch) {
     EXPECT_EQ(solver.GetSDCalls, 0);
 }
 
+TEST_F(CardChoiceTest, AFailedLibraryIsNeitherAskedNorToldAgainThisHand) {
+    solver.SingleDummy = true;
+    solver.PlayCardResult = 9;
+    BidOneHeartBySouth();
+    Type("TC");
+    Key(KeyCode::Enter);
+    PlayOutWithEnter();
+    EXPECT_EQ(S().Phase, PhaseHandOver);
+    EXPECT_EQ(view.Messages, std::vector<std::string>{"PlayCard error 9"}) << "one message a hand";
+    EXPECT_EQ(solver.Played.size(), 1u);
+    EXPECT_EQ(solver.GetSDCalls, 0);
+}
+
+TEST_F(CardChoiceTest, TakeBackAfterAFailureLeavesTheLibraryAlone) {
+    solver.SingleDummy = true;
+    solver.GetSDResultCode = 2;
+    ToEastsTurn();
+    ASSERT_TRUE(S().EngineError);
+    const int played = S().CardsPlayed;
+    table->TPPBackupClick();
+    EXPECT_EQ(S().CardsPlayed, played - 1);
+    EXPECT_EQ(solver.TakeBacks, 0);
+}
+
 TEST_F(CardChoiceTest, EmptyAnswersStillGiveALegalCard) {
     solver.SingleDummy = true;
     solver.NextCard = NoCard;

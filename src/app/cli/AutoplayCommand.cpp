@@ -24,6 +24,7 @@ struct AutoplayOptions {
     std::string file;
     std::string contract;  // every board bid to this contract by the declarer, for play tests
     std::string declarer = "S";
+    std::string play = "dd";  // the computer's card play: "sd" its own, "dd" double dummy
 };
 
 // Bids the given contract for the declarer and passes everywhere else. With no contract it
@@ -84,6 +85,7 @@ int RunAutoplay(const AutoplayOptions& opts) {
     options.PlayerName = "Corvane";
     options.HandsPlayed = 0;
     options.HandsSeen = SeatBit(North) | SeatBit(East) | SeatBit(South) | SeatBit(West);
+    options.DDPlayOpenRoom = opts.play == "dd";
     TableController table(view, bidder, solver, shelf, dealing, options);
 
     // The new boards are dealt into the file first, so the table finds each one there.
@@ -131,6 +133,8 @@ const CommandRegistration registration{[](CLI::App& program) {
     cmd->add_option("--contract", opts->contract,
                     "Bid every board to this contract (e.g. 3N, 4SX) instead of the bidder's calls");
     cmd->add_option("--declarer", opts->declarer, "Declarer of --contract: N, E, S or W");
+    cmd->add_option("--play", opts->play, "Card play: sd (the library's own) or dd (double dummy)")
+        ->check(CLI::IsMember({"sd", "dd"}));
     cmd->callback([opts] {
         if (opts->seed && *opts->seed == 0) {
             std::cerr << "corvane-cli: the random seed must not be zero\n";

@@ -1,6 +1,9 @@
-// The C entry points of the double-dummy operations. Each thread index owns one solver,
-// created on first use; CalcDDtable has a solver of its own.
+// The C entry points. Each SolveBoard thread index owns one solver, created on first use;
+// CalcDDtable has a solver of its own; the card play and the bid simulation share the single-dummy
+// player's workers.
 #include "table/solver/DoubleDummy.h"
+#include "table/solver/SimBid.h"
+#include "table/solver/SingleDummy.h"
 #include "table/solver/sds.h"
 
 #include <climits>
@@ -118,4 +121,80 @@ extern "C" int32_t CalcDDtable(int32_t northClubs, int32_t northDiamonds, int32_
         for (int seat = 0; seat < 4; ++seat) result[strain * 4 + seat] = table.Tricks[strain][seat];
     }
     return SDS_OK;
+}
+
+namespace {
+
+using corvane::sds::SingleDummyPlayer;
+
+// The library's copy of the hand in play, shared by every caller.
+std::mutex& PlayMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+SingleDummyPlayer& Player() {
+    static SingleDummyPlayer player;
+    return player;
+}
+
+corvane::sds::Block BlockValues(const SdsBlock& block) {
+    corvane::sds::Block values{};
+    for (int i = 0; i < SDS_BLOCK_SIZE; ++i) values[static_cast<std::size_t>(i)] = block.value[i];
+    return values;
+}
+
+}  // namespace
+
+extern "C" int32_t Initialize(SdsBlock block) {
+    const std::lock_guard lock(PlayMutex());
+    return Player().Initialize(BlockValues(block));
+}
+
+extern "C" int32_t PlayCard(int32_t suit, int32_t rank) {
+    const std::lock_guard lock(PlayMutex());
+    return Player().PlayCard(suit, rank);
+}
+
+extern "C" int32_t TakeBackCard(void) {
+    const std::lock_guard lock(PlayMutex());
+    return Player().TakeBackCard();
+}
+
+extern "C" int32_t GetSD(int32_t suit0, int32_t rank0, int32_t suit1, int32_t rank1, int32_t suit2,
+                         int32_t rank2, int32_t suit3, int32_t rank3, int32_t suit4, int32_t rank4,
+                         int32_t suit5, int32_t rank5, int32_t suit6, int32_t rank6, int32_t suit7,
+                         int32_t rank7, int32_t suit8, int32_t rank8, int32_t suit9, int32_t rank9,
+                         int32_t suit10, int32_t rank10, int32_t suit11, int32_t rank11,
+                         int32_t suit12, int32_t rank12, int32_t* result) {
+    if (result == nullptr) return SDS_BAD_HAND;
+    const std::array<corvane::sds::Card, 13> dealt{{{suit0, rank0},
+                                                    {suit1, rank1},
+                                                    {suit2, rank2},
+                                                    {suit3, rank3},
+                                                    {suit4, rank4},
+                                                    {suit5, rank5},
+                                                    {suit6, rank6},
+                                                    {suit7, rank7},
+                                                    {suit8, rank8},
+                                                    {suit9, rank9},
+                                                    {suit10, rank10},
+                                                    {suit11, rank11},
+                                                    {suit12, rank12}}};
+    corvane::sds::GetSDResult values{};
+    const std::lock_guard lock(PlayMutex());
+    const int32_t code = Player().GetSD(dealt, values);
+    for (int i = 0; i < SDS_GETSD_RESULT_SIZE; ++i) result[i] = values[static_cast<std::size_t>(i)];
+    return code;
+}
+
+extern "C" int32_t SimBid(SdsBlock block, int32_t candidate, int32_t* result) {
+    (void)candidate;  // the caller always passes 1; one candidate is simulated per call
+    if (result == nullptr) return SDS_BAD_BLOCK;
+    corvane::sds::SimBidResult counts{};
+    const std::lock_guard lock(PlayMutex());
+    const int32_t code = corvane::sds::SimulateBid(BlockValues(block), corvane::sds::SimBidSettings{},
+                                                   Player().Pool(), counts);
+    for (int i = 0; i < SDS_SIMBID_RESULT_SIZE; ++i) result[i] = counts[static_cast<std::size_t>(i)];
+    return code;
 }

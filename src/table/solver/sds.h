@@ -29,6 +29,13 @@ extern "C" {
 #define SDS_BAD_DEAL (-12)             /* hands of unequal length after the cards on the table,
                                           a trump, seat, suit or rank out of range, or a thread
                                           index out of range */
+/* Return codes of the card play and SimBid; 0 is success there. */
+#define SDS_BAD_BLOCK (-13)            /* a play block value out of range */
+#define SDS_NOT_INITIALIZED (-14)      /* no hand: Initialize has not succeeded */
+#define SDS_BAD_CARD (-15)             /* not a card, played already, or not that seat's to play */
+#define SDS_NOTHING_TO_TAKE_BACK (-16) /* no card has been played */
+#define SDS_BAD_HAND (-17)             /* GetSD's 13 cards do not fit the cards played */
+#define SDS_NO_LAYOUT (-18)            /* no layout of the unseen cards fits the play */
 
 /* Result sizes, in int32 values. */
 #define SDS_SOLVE_RESULT_SIZE 54
@@ -98,8 +105,10 @@ int32_t CalcDDtable(int32_t northClubs, int32_t northDiamonds, int32_t northHear
                     int32_t westClubs, int32_t westDiamonds, int32_t westHearts,
                     int32_t westSpades, int32_t* result);
 
-/* Simulation of one candidate call with the play block: result[0] the number of deals
-   simulated, then 14 counts of deals by the tricks taken, 0 .. 13. Negative = failure. */
+/* Simulation of one candidate call with the play block (the caller's seat and 13 cards, the
+   contract, what each player has shown; the time allowance sets the number of deals): result[0]
+   the number of deals simulated, then 14 counts of deals by the tricks declarer takes, 0 .. 13.
+   candidate: 1. Returns the number of deals, or a negative code above. */
 int32_t SimBid(SdsBlock block, int32_t candidate, int32_t* result);
 
 #ifdef __cplusplus

@@ -1,0 +1,35 @@
+#include "table/solver/SolverPool.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace corvane::sds {
+
+SolverPool::SolverPool(int threads) : threads_(std::clamp(threads, 1, SDS_MAX_THREADS)) {}
+
+int SolverPool::Run(int count, int minimum, std::chrono::steady_clock::time_point deadline,
+                    const Job& job) {
+    const int workers = std::min(threads_, count);
+    while (static_cast<int>(solvers_.size()) < workers) {
+        solvers_.push_back(std::make_unique<DoubleDummySolver>());
+    }
+    std::atomic<int> next{0};
+    std::atomic<bool> stop{false};
+    auto work = [&](DoubleDummySolver& solver) {
+        while (!stop) {
+            // Check the clock before taking an index, so the indices handed out stay a prefix.
+            if (next.load() >= minimum && std::chrono::steady_clock::now() >= deadline) break;
+            const int i = next++;
+            if (i >= count) break;
+            if (!job(i, solver)) stop = true;
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < workers; ++t) pool.emplace_back(work, std::ref(*solvers_[static_cast<std::size_t>(t)]));
+    if (workers > 0) work(*solvers_[0]);
+    for (std::thread& t : pool) t.join();
+    return std::min(next.load(), count);
+}
+
+}  // namespace corvane::sds
