@@ -1,5 +1,6 @@
 // corvane-cli autoplay: the computer plays every seat of N new boards through the table and
 // stores them in a hand file, one line per board.
+#include "app/cli/BiddingOptions.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/TerminalTableView.h"
 
@@ -7,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "table/BridgeHandFile.h"
+#include "table/RuleBidder.h"
 #include "table/SdsSolverLibrary.h"
 #include "table/TableController.h"
 
@@ -25,6 +27,7 @@ struct AutoplayOptions {
     std::string contract;  // every board bid to this contract by the declarer, for play tests
     std::string declarer = "S";
     std::string play = "dd";  // the computer's card play: "sd" its own, "dd" double dummy
+    BiddingOptions bidding;
 };
 
 // Bids the given contract for the declarer and passes everywhere else. With no contract it
@@ -76,9 +79,17 @@ int RunAutoplay(const AutoplayOptions& opts) {
     BridgeHandFileShelf shelf(filePath.has_parent_path() ? filePath.parent_path().string() : ".");
     for (const auto& message : shelf.Open(path)) std::cerr << message << '\n';
 
+    BiddingData data;
+    if (const std::string error = opts.bidding.Load(data); !error.empty()) {
+        std::cerr << "corvane-cli: " << error << '\n';
+        throw Failure();
+    }
     TerminalTableView view(true);
-    PassingBidderPlaceholder passing;
-    FixedContractBidder bidder(passing, contract, declarer);
+    const TableController* tablePointer = nullptr;
+    RuleBidder rules(data.Cards, data.Alerts, nullptr, [&tablePointer] {
+        return tablePointer != nullptr ? tablePointer->Board().Vul : VulNone;
+    });
+    FixedContractBidder bidder(rules, contract, declarer);
     SdsSolverLibrary solver;
     DealingState dealing;
     TableOptions options;
@@ -87,6 +98,7 @@ int RunAutoplay(const AutoplayOptions& opts) {
     options.HandsSeen = SeatBit(North) | SeatBit(East) | SeatBit(South) | SeatBit(West);
     options.DDPlayOpenRoom = opts.play == "dd";
     TableController table(view, bidder, solver, shelf, dealing, options);
+    tablePointer = &table;
 
     // The new boards are dealt into the file first, so the table finds each one there.
     const std::int32_t seed = opts.seed.value_or(platform::HighResolutionSeed());
@@ -135,6 +147,7 @@ const CommandRegistration registration{[](CLI::App& program) {
     cmd->add_option("--declarer", opts->declarer, "Declarer of --contract: N, E, S or W");
     cmd->add_option("--play", opts->play, "Card play: sd (the library's own) or dd (double dummy)")
         ->check(CLI::IsMember({"sd", "dd"}));
+    opts->bidding.AddTo(*cmd);
     cmd->callback([opts] {
         if (opts->seed && *opts->seed == 0) {
             std::cerr << "corvane-cli: the random seed must not be zero\n";
