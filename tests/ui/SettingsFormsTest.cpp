@@ -124,7 +124,7 @@ private Q_SLOTS:
         DealingState dealing;
         NoSolver solver;
         TableServices services{&bidder, &solver, &files, &dealing,
-                               TableOptionsFrom(settings.Values, "Erin"), dir.path().toStdString(), &settings, {}};
+                               TableOptionsFrom(settings.Values, "Erin"), dir.path().toStdString(), &settings};
         TDeskTop desk(services);
         QCOMPARE(desk.Deck().Height(), 99);  // scale 100 of 96
         QCOMPARE(desk.Controller().Options().PlayerName, std::string("Erin"));
