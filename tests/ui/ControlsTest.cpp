@@ -5,6 +5,7 @@
 #include "bidding/CallText.h"
 #include "ui/bidding/AuctionCells.h"
 #include "ui/bidding/BiddingBox.h"
+#include "ui/bidding/SeatCallsDialog.h"
 #include "ui/common/MarkupButton.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Text.h"
@@ -144,14 +145,50 @@ private Q_SLOTS:
         QCOMPARE(grid->CellMarkup(1, 2), QStringLiteral("5"));  // East in notrump
         QCOMPARE(grid->CellMarkup(5, 4), QStringLiteral("3"));  // West in clubs
         QVERIFY(grid->item(0, 2)->font().bold());
-        panel.SetPar(QStringLiteral("Par: 4~S N/S; N-S 620"), South, Spades);
+        panel.SetParText(QStringLiteral("Par: 4~S N/S; N-S 620"));
+        panel.MarkPar(South, Spades);
         QVERIFY(grid->item(2, 3)->font().bold());
         QVERIFY(!grid->item(2, 2)->font().bold());
         QVERIFY(panel.ParLabel()->text().contains(QChar(0x2660)));
+        // The next board's par moves the mark: the old cell is plain again, and a new table or a
+        // passed-out par leaves no cell marked.
+        panel.MarkPar(West, Clubs);
+        QCOMPARE(panel.MarkedCell(), std::make_pair(5, 4));
+        QVERIFY(grid->item(5, 4)->font().bold());
+        QVERIFY(!grid->item(2, 3)->font().bold());
+        QVERIFY(grid->item(0, 2)->font().bold());  // the header stays bold
+        panel.SetTable(tricks);
+        QVERIFY(!grid->item(5, 4)->font().bold());
+        panel.MarkPar(North, NoTrump);
+        panel.MarkPar(-1, -1);
+        QCOMPARE(panel.MarkedCell(), std::make_pair(-1, -1));
+        QVERIFY(!grid->item(1, 1)->font().bold());
         QSignalSpy closed(&panel, &DDPanel::CloseClicked);
         QTest::mouseClick(panel.CloseButton(), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(panel.CloseButton()->text(), QStringLiteral("Close DD Results"));
+    }
+
+    void SeatCallsListOnlyThatSeatsCallsInOrder() {
+        TableAuction auction;
+        auction.Reset(West);
+        QVERIFY(auction.Accept(BidCode(1, Clubs), "3+ clubs"));
+        QVERIFY(auction.Accept(BidCode(1, Spades), "5+ spades"));
+        QVERIFY(auction.Accept(Pass));
+        QVERIFY(auction.Accept(Pass));
+        QVERIFY(auction.Accept(BidCode(2, Clubs), "6+ clubs"));
+        QCOMPARE(SeatCallRows(auction, West),
+                 (TextGrid{{"1~C", "3+ clubs"}, {"2~C", "6+ clubs"}}));
+        QCOMPARE(SeatCallRows(auction, North), (TextGrid{{"1~S", "5+ spades"}}));
+        QCOMPARE(SeatCallRows(auction, South), (TextGrid{{"Pass", ""}}));
+
+        // A seat yet to call gets a dialog that says so, not an empty grid.
+        auction.Reset(South);
+        SeatCallsDialog dialog(auction, East);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("East's Bids"));
+        QCOMPARE(dialog.Grid()->rowCount(), 0);
+        QVERIFY(dialog.Grid()->isHidden());
+        QVERIFY(dialog.findChild<QLabel*>()->text().contains(QStringLiteral("no call")));
     }
 
     void RubberPadShowsTheCoreGrid() {

@@ -6,6 +6,7 @@
 #include "files/BridgeINI.h"
 #include "table/BridgeHandFile.h"
 #include "ui/bidding/BiddingBox.h"
+#include "ui/bidding/SeatCallsDialog.h"
 #include "ui/common/MarkupButton.h"
 #include "ui/common/MarkupGrid.h"
 #include "ui/common/Messages.h"
@@ -18,13 +19,17 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QUrlQuery>
 
 #include <atomic>
 
@@ -51,22 +56,38 @@ public:
     }
 };
 
-// Acts on the next modal window of type T once it is up.
+// Acts on the next window of type T that `active` reports, once it is up.
 template <class T>
-void WhenModal(std::function<void(T*)> act) {
+void WhenShown(QWidget* (*active)(), std::function<void(T*)> act) {
     auto* poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+    QObject::connect(poll, &QTimer::timeout, [poll, active, act] {
+        if (auto* window = qobject_cast<T*>(active())) {
             poll->stop();
             poll->deleteLater();
-            act(modal);
+            act(window);
         }
     });
     poll->start();
 }
 
+template <class T>
+void WhenModal(std::function<void(T*)> act) {
+    WhenShown<T>(&QApplication::activeModalWidget, std::move(act));
+}
+
+void WhenPopup(std::function<void(QMenu*)> act) { WhenShown<QMenu>(&QApplication::activePopupWidget, std::move(act)); }
+
 }  // namespace
+
+// Stands in for the desktop's mail program.
+class MailCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Urls;
+public Q_SLOTS:
+    void Open(const QUrl& url) { Urls << url; }
+};
 
 class DeskTopTest : public QObject {
     Q_OBJECT
@@ -335,6 +356,130 @@ private Q_SLOTS:
         QCOMPARE(desk_->RubberPad()->Grid()->CellMarkup(6, 1), QString());
         QCOMPARE(desk_->Controller().Scores().Pad, ScorePad{});
         desk_->RubberPad()->reject();
+    }
+
+    void ReportsABiddingProblemByMail() {
+        MailCatcher mail;
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &mail, "Open");
+        // Before a board is dealt there is nothing to report.
+        ChoosePlayer(QStringLiteral("Dora"));
+        desk_->Action(QStringLiteral("ReportProblem"))->trigger();
+        desk_->WaitForSteps();
+        QVERIFY(mail.Urls.isEmpty());
+
+        QTest::mouseClick(desk_->DealerOptions()->ButtonNamed(QStringLiteral("StartPlay")), Qt::LeftButton);
+        WaitUntilSettled();
+        const BoardRecord& board = desk_->Controller().Board();
+        desk_->Action(QStringLiteral("ReportProblem"))->trigger();
+        desk_->WaitForSteps();
+        QCOMPARE(mail.Urls.size(), 1);
+        const QUrl url = mail.Urls.front();
+        QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(url.path(), QString::fromLatin1(SupportMailAddress));
+        const QUrlQuery query(url);
+        QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+                 QStringLiteral("Bidding problem, board ") + FromCore(board.BoardText));
+        const QString body = query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded);
+        QVERIFY(body.startsWith(QStringLiteral("Seed: ") + FromCore(board.SeedText) + QStringLiteral("\r\n")));
+        QVERIFY(body.contains(QStringLiteral("Deal: ") + FromCore(PbnDealString(board.Holdings))));
+        QVERIFY(messages_.isEmpty());
+
+        // Without a mail program the person is told where to write instead.
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        desk_->Action(QStringLiteral("ReportProblem"))->trigger();
+        desk_->WaitForSteps();
+        QCOMPARE(mail.Urls.size(), 1);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().contains(QString::fromLatin1(SupportMailAddress)));
+        QVERIFY(messages_.front().contains(FromCore(board.SeedText)));
+    }
+
+    void DoubleDummyPanelShowsParAndMarksItsCell() {
+        ChoosePlayer(QStringLiteral("Fay"));
+        QTest::mouseClick(desk_->DealerOptions()->ButtonNamed(QStringLiteral("StartPlay")), Qt::LeftButton);
+        WaitUntilSettled();
+        desk_->Action(QStringLiteral("ShowDDResults"))->trigger();
+        WaitUntilSettled();
+        DDPanel* panel = desk_->DoubleDummyPanel();
+        QVERIFY(panel->isVisible());
+        QVERIFY(desk_->PanelShown(Panel::DDResults));
+        // The quiet solver's table gives each seat a different count in every strain, so the
+        // marked cell's count pins both its row (strain) and its column (declarer).
+        const ParResult& par = desk_->Controller().Par();
+        const auto [row, column] = panel->MarkedCell();
+        QCOMPARE(column, int(par.Declarer) + 1);
+        QVERIFY(row >= 1 && row <= 5);
+        QCOMPARE(panel->Grid()->CellMarkup(row, column), QString::number(par.Tricks));
+        QVERIFY(panel->Grid()->item(row, column)->font().bold());
+        // "7~S East": the strain letter follows the level and the "~".
+        const std::string parText = ParText(desk_->Controller().DDResultTable(), par, true);
+        QCOMPARE(panel->Grid()->CellMarkup(row, 0), FromCore(parText.substr(1, 2)));
+        const QString parLine = panel->ParLabel()->text();
+        QVERIFY(parLine.startsWith(QStringLiteral("Par: ")));
+        QVERIFY(parLine.endsWith(QStringLiteral("; N-S ") + QString::number(par.Score)));
+        QCOMPARE(desk_->CaptionText(Caption::ParText), parLine);
+
+        // Closing bids the same deal again.
+        const DealHoldings deal = desk_->Controller().Board().Holdings;
+        QTest::mouseClick(panel->CloseButton(), Qt::LeftButton);
+        WaitUntilSettled();
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(desk_->Controller().Board().Holdings, deal);
+        QCOMPARE(desk_->Controller().State().Phase, PhaseBidding);
+    }
+
+    void ExplainsTheCallsOfTheSeatChosen() {
+        ChoosePlayer(QStringLiteral("Erin"));
+        // Seed 12345: East deals and passes, South is to call.
+        WhenModal<TDlgNewSeed>([](TDlgNewSeed* dialog) {
+            QTest::keyClicks(dialog->Entry(), QStringLiteral("12345"));
+            dialog->accept();
+        });
+        desk_->Action(QStringLiteral("SpecifySeed"))->trigger();
+        WaitUntilSettled();
+        const TableController& table = desk_->Controller();
+        QCOMPARE(table.State().CurrentSeat, South);
+        QWidget* explain = desk_->Box()->HelperButton(BiddingBox::Helper::Explain);
+
+        // A dismissed popup leaves the auction as it was.
+        WhenPopup([](QMenu* menu) { menu->close(); });
+        QTest::mouseClick(explain, Qt::LeftButton);
+        WaitUntilSettled();
+        QCOMPARE(table.State().Phase, PhaseBidding);
+        QCOMPARE(table.State().CurrentSeat, South);
+
+        QStringList captions;
+        WhenPopup([&captions](QMenu* menu) {
+            for (QAction* entry : menu->actions()) captions << entry->text();
+            menu->setActiveAction(menu->findChild<QAction*>(QStringLiteral("ExplainEast")));
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QString title, call;
+        int rows = -1;
+        TablePhase phase = PhaseBidding;
+        TSeat seat = NoSeat;
+        WhenModal<SeatCallsDialog>([&, this](SeatCallsDialog* dialog) {
+            title = dialog->windowTitle();
+            rows = dialog->Grid()->rowCount();
+            call = dialog->Grid()->CellMarkup(0, 0);
+            phase = desk_->Controller().State().Phase;
+            seat = desk_->Controller().State().CurrentSeat;
+            dialog->reject();
+        });
+        QTest::mouseClick(explain, Qt::LeftButton);
+        WaitUntilSettled();
+        QCOMPARE(captions, (QStringList{QStringLiteral("&North's Bids"), QStringLiteral("&East's Bids"),
+                                        QStringLiteral("&South's Bids"), QStringLiteral("&West's Bids")}));
+        QCOMPARE(title, QStringLiteral("East's Bids"));
+        QCOMPARE(rows, 1);
+        QCOMPARE(call, QStringLiteral("Pass"));
+        // The seat explained is the table's while the list is up; then the auction goes on.
+        QCOMPARE(phase, PhaseExplaining);
+        QCOMPARE(seat, East);
+        QCOMPARE(table.State().Phase, PhaseBidding);
+        QCOMPARE(table.State().CurrentSeat, South);
+        Type(QStringLiteral("1N"));
+        QCOMPARE(table.Auction().Calls()[1].Code, BidCode(1, NoTrump));
     }
 
     void TheWindowKeepsPaintingWhileAStepRuns() {

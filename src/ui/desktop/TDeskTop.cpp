@@ -5,6 +5,8 @@
 #include "ui/bidding/AuctionCells.h"
 #include "ui/cards/CardArt.h"
 #include "ui/bidding/BiddingBox.h"
+#include "ui/bidding/SeatCallsDialog.h"
+#include "ui/common/MarkupButton.h"
 #include "ui/common/MarkupGrid.h"
 #include "ui/common/Messages.h"
 #include "ui/common/Text.h"
@@ -18,16 +20,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
@@ -104,6 +110,15 @@ protected:
 private:
     std::function<void()> clicked_;
 };
+
+// The table keeps a doubled par contract as its bid code plus this.
+constexpr int ParDoubledOffset = 36;
+
+// The par contract's strain, or -1 for a passed-out par.
+int ParStrain(const ParResult& par) {
+    const int bid = par.Doubled() ? par.Contract - ParDoubledOffset : par.Contract;
+    return IsBid(bid) ? int(StrainOf(bid)) : -1;
+}
 
 QPushButton* PanelButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -440,7 +455,8 @@ void TDeskTop::BuildMenus() {
     AddAction(info, QStringLiteral("Answers"), QStringLiteral("&Frequently Asked Questions"), {}, form(Form::HelpAnswers));
     AddAction(info, QStringLiteral("BidDefHelp"), QStringLiteral("&Help on Bid Definitions"), {},
               form(Form::HelpBidDefinitions));
-    AddAction(info, QStringLiteral("ReportProblem"), QStringLiteral("Report Bidding Problem"), {}, form(Form::ReportProblem));
+    AddAction(info, QStringLiteral("ReportProblem"), QStringLiteral("Report Bidding Problem"), {},
+              step(&TableController::ReportProblemClick));
     AddAction(info, QStringLiteral("About"), QStringLiteral("About Corvane"), {}, form(Form::About));
 }
 
@@ -703,7 +719,7 @@ void TDeskTop::SetCaption(Caption caption, const std::string& text) {
             showButton_->adjustSize();
             PlaceShowButton();
             return;
-        case Caption::ParText: ddPanel_->SetPar(value, -1, -1); return;
+        case Caption::ParText: ddPanel_->SetParText(value); return;
         case Caption::PlayTime: return;  // the play timer is not shown on this table
         default: break;
         }
@@ -823,6 +839,14 @@ FormResult TDeskTop::OpenForm(Form form, std::int32_t argument) {
             if (dialog.exec() == QDialog::Accepted) result = {true, dialog.Seed()};
             break;
         }
+        case Form::ExplainMenu:
+            if (const std::optional<TSeat> seat = ChooseSeatToExplain()) result = {true, *seat};
+            break;
+        case Form::SeatCalls:
+            if (argument < North || argument > West) break;
+            SeatCallsDialog(controller_->Auction(), static_cast<TSeat>(argument), this).exec();
+            result.Accepted = true;
+            break;
         case Form::RubberScorePad:
             ShowRubberPad();
             result.Accepted = true;
@@ -854,6 +878,22 @@ FormResult TDeskTop::OpenForm(Form form, std::int32_t argument) {
     return result;
 }
 
+std::optional<TSeat> TDeskTop::ChooseSeatToExplain() {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ExplainMenu"));
+    for (TSeat seat = North; seat <= West; ++seat) {
+        QAction* entry = menu.addAction(FromCore(TableController::ExplainMenuCaption(seat)));
+        entry->setObjectName(QStringLiteral("Explain") + FromCore(SeatNames[seat]));
+        entry->setData(int(seat));
+    }
+    // Under the box's "Explain Bid" when it is up, else where the pointer is.
+    const QWidget* explain = box_->HelperButton(BiddingBox::Helper::Explain);
+    const QPoint at = explain->isVisible() ? explain->mapToGlobal(QPoint(0, explain->height())) : QCursor::pos();
+    const QAction* chosen = menu.exec(at);
+    if (!chosen) return std::nullopt;
+    return static_cast<TSeat>(chosen->data().toInt());
+}
+
 void TDeskTop::ShowRubberPad() {
     ScoreKeeper& scores = controller_->Scores();
     rubberPad_->SetPad(ToTextGrid(scores.ShowScorePad(controller_->PlayerNames())), scores.GameInProgressRow());
@@ -869,10 +909,19 @@ void TDeskTop::ShowDDResults() {
             for (int strain = 0; strain < 5; ++strain) tricks[size_t(seat)][size_t(strain)] = table[size_t(seat * 5 + strain)];
         }
         ddPanel_->SetTable(tricks);
+        const ParResult& par = controller_->Par();
+        const int strain = ParStrain(par);
+        ddPanel_->MarkPar(strain < 0 ? -1 : int(par.Declarer), strain);
         ddPanel_->show();
         ddPanel_->raise();
         LayoutTable();
     });
+}
+
+bool TDeskTop::OpenUrl(const std::string& url) {
+    bool opened = false;
+    OnGui([&] { opened = QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url))); });
+    return opened;
 }
 
 void TDeskTop::EndProgram() {

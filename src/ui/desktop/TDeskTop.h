@@ -111,6 +111,7 @@ public:
     FormResult OpenForm(Form form, std::int32_t argument) override;
     void ShowDDResults() override;
     void EndProgram() override;
+    bool OpenUrl(const std::string& url) override;
 
 Q_SIGNALS:
     void StepFinished();
@@ -140,6 +141,8 @@ private:
     void SavePlayer();
     void ShowRubberPad();
     void SwapConventionCards();
+    // The auction-review popup; the seat chosen, or none when it was dismissed.
+    std::optional<TSeat> ChooseSeatToExplain();
 
     TCardDeck deck_;
     std::unique_ptr<TableController> controller_;

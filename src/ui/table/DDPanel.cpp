@@ -48,27 +48,40 @@ DDPanel::DDPanel(QWidget* parent) : QFrame(parent) {
 void DDPanel::SetTable(const DDTricks& tricks) {
     grid_->SetCells(DDCells(tricks));
     FormatGrid();
+    FitGrid();
 }
 
 void DDPanel::FormatGrid() {
+    // The grid keeps its cells from one table to the next: an earlier board's par mark must go.
+    for (int r = 0; r < grid_->rowCount(); ++r) {
+        for (int c = 0; c < grid_->columnCount(); ++c) grid_->SetCellFont(r, c, font());
+    }
+    marked_ = {-1, -1};
     QFont bold = font();
     bold.setBold(true);
     QFont larger = font();
     larger.setPointSizeF(font().pointSizeF() + 2);
     for (int c = 0; c < grid_->columnCount(); ++c) grid_->SetCellFont(0, c, bold);
     for (int r = 1; r < grid_->rowCount(); ++r) grid_->SetCellFont(r, 0, larger);
+}
+
+void DDPanel::FitGrid() {
     grid_->FitToContents();
     grid_->setFixedSize(grid_->minimumSize());
 }
 
-void DDPanel::SetPar(const QString& parText, int declarer, int strain) {
-    par_->setText(MarkupToHtml(parText));
+void DDPanel::SetParText(const QString& parText) { par_->setText(MarkupToHtml(parText)); }
+
+void DDPanel::MarkPar(int declarer, int strain) {
     FormatGrid();
-    if (declarer < 0 || declarer > 3 || strain < 0 || strain > 4) return;
-    QFont mark = font();
-    mark.setBold(true);
-    mark.setPointSizeF(font().pointSizeF() + 1);
-    grid_->SetCellFont(5 - strain, declarer + 1, mark);
+    if (declarer >= 0 && declarer <= 3 && strain >= 0 && strain <= 4) {
+        QFont mark = font();
+        mark.setBold(true);
+        mark.setPointSizeF(font().pointSizeF() + 1);
+        marked_ = {5 - strain, declarer + 1};
+        grid_->SetCellFont(marked_.first, marked_.second, mark);
+    }
+    FitGrid();
 }
 
 }  // namespace corvane::ui

@@ -8,6 +8,7 @@
 #include <QFrame>
 
 #include <array>
+#include <utility>
 
 class QLabel;
 class QPushButton;
@@ -26,8 +27,13 @@ public:
     explicit DDPanel(QWidget* parent = nullptr);
 
     void SetTable(const DDTricks& tricks);
-    // "Par: 4~S N/S; N-S 620", with the par contract's cell (declarer and strain) marked.
-    void SetPar(const QString& parText, int declarer, int strain);
+    // "Par: 4~S N/S; N-S 620".
+    void SetParText(const QString& parText);
+    // Marks the par contract's cell (declarer and strain); a seat or strain out of range, as for
+    // a passed-out par, marks none. Only one cell is ever marked.
+    void MarkPar(int declarer, int strain);
+    // The marked cell as (row, column); (-1, -1) when none is.
+    std::pair<int, int> MarkedCell() const { return marked_; }
     MarkupGrid* Grid() const { return grid_; }
     QLabel* ParLabel() const { return par_; }
     QPushButton* CloseButton() const { return close_; }
@@ -37,11 +43,13 @@ Q_SIGNALS:
 
 private:
     void FormatGrid();
+    void FitGrid();
 
     QLabel* title_;
     MarkupGrid* grid_;
     QLabel* par_;
     QPushButton* close_;
+    std::pair<int, int> marked_{-1, -1};
 };
 
 }  // namespace corvane::ui
