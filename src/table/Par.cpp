@@ -8,7 +8,6 @@ namespace corvane {
 
 namespace {
 
-constexpr int DoubledOffset = 36;
 // Strains in the order the par search visits them: no trump first.
 constexpr std::array<int, 5> StrainOrder{NoTrump, Clubs, Diamonds, Hearts, Spades};
 
@@ -99,7 +98,7 @@ struct ParSearch {
         if (k > LastBid) return false;
         const int score = Score(k, 1, max.Declarer, max.Tricks);
         if (!BetterFor(other, score, par.Score)) return false;
-        par = ParResult{k + DoubledOffset, max.Declarer, max.Tricks, score, 0};
+        par = ParResult{k + ParResult::DoubledOffset, max.Declarer, max.Tricks, score, 0};
         return true;
     }
 
@@ -117,7 +116,7 @@ struct ParSearch {
             // The par side may then bid on to its highest makeable contract, and be sacrificed
             // against once more.
             const SideMax& max = Max[parSide];
-            const int sacrifice = par.Contract - DoubledOffset;
+            const int sacrifice = par.Bid();
             if (max.Contract != Pass && max.Contract > sacrifice) {
                 const int score = Score(max.Contract, 0, max.Declarer, max.Tricks);
                 if (BetterFor(parSide, score, par.Score)) {

@@ -21,12 +21,17 @@ constexpr int DDTricks(const DDResultTable& table, int seat, int strain) { retur
 DDResultTable DDResultFromSolver(const std::array<std::int32_t, 20>& strainMajor);
 
 struct ParResult {
-    int Contract = Pass;    // a bid code; above 37 the contract doubled (code + 36)
+    // A doubled par contract is kept as its bid code plus this.
+    static constexpr int DoubledOffset = 36;
+
+    int Contract = Pass;    // a bid code; above 37 the contract doubled (code + DoubledOffset)
     TSeat Declarer = North;
     int Tricks = 0;         // the declarer's double-dummy tricks in the contract's strain
     int Score = 0;          // North-South's point of view
     int Over = 0;           // tricks - (level + 6)
     bool Doubled() const { return Contract > LastBid; }
+    // The contract's bid code, doubled or not.
+    int Bid() const { return Doubled() ? Contract - DoubledOffset : Contract; }
 };
 
 ParResult CalculatePar(const DDResultTable& table, Vulnerability vulnerability,

@@ -93,7 +93,6 @@ enum class Form {
     About,
     HelpAnswers,
     HelpBidDefinitions,
-    ReportProblem,
 };
 
 struct FormResult {

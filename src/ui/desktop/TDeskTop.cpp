@@ -111,14 +111,8 @@ private:
     std::function<void()> clicked_;
 };
 
-// The table keeps a doubled par contract as its bid code plus this.
-constexpr int ParDoubledOffset = 36;
-
 // The par contract's strain, or -1 for a passed-out par.
-int ParStrain(const ParResult& par) {
-    const int bid = par.Doubled() ? par.Contract - ParDoubledOffset : par.Contract;
-    return IsBid(bid) ? int(StrainOf(bid)) : -1;
-}
+int ParStrain(const ParResult& par) { return IsBid(par.Bid()) ? int(StrainOf(par.Bid())) : -1; }
 
 QPushButton* PanelButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
