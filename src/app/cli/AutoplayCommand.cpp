@@ -80,10 +80,7 @@ int RunAutoplay(const AutoplayOptions& opts) {
     for (const auto& message : shelf.Open(path)) std::cerr << message << '\n';
 
     BiddingData data;
-    if (const std::string error = opts.bidding.Load(data); !error.empty()) {
-        std::cerr << "corvane-cli: " << error << '\n';
-        throw Failure();
-    }
+    opts.bidding.LoadOrFail(data);
     TerminalTableView view(true);
     const TableController* tablePointer = nullptr;
     RuleBidder rules(data.Cards, data.Alerts, nullptr, [&tablePointer] {

@@ -4,6 +4,7 @@
 #include "app/cli/CliCommand.h"
 #include "bidding/BiddingData.h"
 
+#include <iostream>
 #include <string>
 
 namespace corvane::cli {
@@ -20,6 +21,13 @@ struct BiddingOptions {
     }
     // Empty text on success, else what went wrong.
     std::string Load(BiddingData& data) const { return LoadBiddingData(data, Data, NSCard, EWCard); }
+    // Loads them, or ends the command with what went wrong.
+    void LoadOrFail(BiddingData& data) const {
+        if (const std::string error = Load(data); !error.empty()) {
+            std::cerr << "corvane-cli: " << error << '\n';
+            throw Failure();
+        }
+    }
 };
 
 }  // namespace corvane::cli

@@ -193,10 +193,7 @@ int RunPlay(const PlayOptions& opts) {
         throw Failure();
     }
     BiddingData data;
-    if (const std::string error = opts.bidding.Load(data); !error.empty()) {
-        std::cerr << "corvane-cli: " << error << '\n';
-        throw Failure();
-    }
+    opts.bidding.LoadOrFail(data);
     TerminalTableView view(false);
     const TableController* tablePointer = nullptr;
     RuleBidder bidder(data.Cards, data.Alerts, nullptr, [&tablePointer] {
