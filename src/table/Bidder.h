@@ -24,15 +24,4 @@ public:
     virtual void SwapConventionCards() {}
 };
 
-// Placeholder until the rule-based bidder is built: every computer call is Pass, and no call
-// carries an explanation.
-class PassingBidderPlaceholder final : public Bidder {
-public:
-    void StartAuction(const TableHands&, const TableAuction&) override {}
-    CallCode ChooseCall(const TableHands&, const TableAuction&, TSeat, bool) override {
-        return Pass;
-    }
-    std::string AcceptCall(const TableAuction&, TSeat, CallCode) override { return {}; }
-};
-
 }  // namespace corvane

@@ -1,5 +1,6 @@
 // The table window driven as a person drives it: a player, a seeded deal, calls by keys and by
 // the bidding box, cards by click, drag and keys, a take-back, a claim and the score.
+#include "PassingBidder.h"
 #include "UiTest.h"
 
 #include "convention/ConventionCards.h"
@@ -557,11 +558,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> dir_;
     // Passes every call, but keeps a pair of cards so F11 can be seen to reach the bidder.
-    struct CardHoldingBidder final : Bidder {
+    struct CardHoldingBidder final : PassingBidder {
         explicit CardHoldingBidder(ConventionCards& cards) : Cards(cards) {}
-        void StartAuction(const TableHands&, const TableAuction&) override {}
-        CallCode ChooseCall(const TableHands&, const TableAuction&, TSeat, bool) override { return Pass; }
-        std::string AcceptCall(const TableAuction&, TSeat, CallCode) override { return {}; }
         void SwapConventionCards() override { Cards.ExchangeSides(); }
         ConventionCards& Cards;
     };

@@ -1,4 +1,5 @@
 // The welcome, Preferences and Custom Colors forms, and how the table takes the options.
+#include "PassingBidder.h"
 #include "UiTest.h"
 
 #include "settings/OptionsTable.h"
@@ -119,7 +120,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         PlayerSettings settings(dir.path().toStdString() + "/");
         QVERIFY(settings.LoadPlayer("Erin").empty());
-        PassingBidderPlaceholder bidder;
+        PassingBidder bidder;
         MemoryHandFileShelf files;
         DealingState dealing;
         NoSolver solver;
