@@ -47,8 +47,7 @@ public:
     void Clear();
 
     // The bounds of the position as far as they decide whether the side on lead takes `cut`
-    // tricks: stops at the first matching entry that decides it, else combines every matching
-    // entry.
+    // tricks: combines the matching entries, stopping as soon as they decide it.
     TableBounds Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut);
 
     // Records lower <= value <= upper for every position of this shape whose owners of the top
