@@ -1,5 +1,7 @@
 #include "table/solver/SingleDummy.h"
 
+#include "table/solver/DecisionTally.h"
+
 #include <algorithm>
 #include <atomic>
 #include <bit>
@@ -21,6 +23,23 @@ bool Beats(const Card& card, const Card& winner, int trump) {
 }
 
 }  // namespace
+
+bool CardsPlayAlike(const std::array<Ranks, 4>& legal, const std::array<Ranks, 4>& gone) {
+    int suits = 0;
+    Ranks holding = 0;
+    int suit = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (legal[s] == 0) continue;
+        ++suits;
+        holding = legal[s];
+        suit = s;
+    }
+    if (suits != 1) return suits == 0;
+    const int lowest = std::countr_zero(holding);
+    const int highest = std::bit_width(holding) - 1;
+    const Ranks between = static_cast<Ranks>(((Ranks{1} << (highest + 1)) - 1) & ~((Ranks{1} << lowest) - 1));
+    return (between & ~holding & ~gone[suit]) == 0;
+}
 
 SingleDummyPlayer::SingleDummyPlayer(SingleDummySettings settings)
     : settings_(settings), pool_(settings.Threads) {}
@@ -82,6 +101,13 @@ Hands SingleDummyPlayer::PlayedBySeat() const {
     Hands h{};
     for (const PlayedCard& p : played_) h[p.Seat][p.Played.Suit] |= Bit(p.Played.Rank);
     return h;
+}
+
+std::array<Ranks, 4> SingleDummyPlayer::GoneBeforeThisTrick() const {
+    std::array<Ranks, 4> gone{};
+    const std::size_t completed = played_.size() - static_cast<std::size_t>(Tricks().Count);
+    for (std::size_t i = 0; i < completed; ++i) gone[played_[i].Played.Suit] |= Bit(played_[i].Played.Rank);
+    return gone;
 }
 
 std::array<std::array<bool, 4>, 4> SingleDummyPlayer::ShowedOut() const {
@@ -177,10 +203,29 @@ int SingleDummyPlayer::GetSD(const std::array<Card, 13>& dealt, GetSDResult& res
 
     const int tricksLeft = TricksInDeal - trick.Completed;
     const int choiceCount = static_cast<int>(choices.size());
-    std::vector<long long> payoff(choices.size(), 0);
-    std::vector<long long> tricks(choices.size(), 0);
-    int used = 0;
-    if (choices.size() > 1) {
+    const bool moverDeclares = SameSide(mover, declarer_);
+    // What North-South are paid when the mover's side takes s more tricks.
+    std::array<std::int32_t, 14> payoffByScore{};
+    for (int s = 0; s <= tricksLeft; ++s) {
+        const int declarerTricks = trick.DeclarerTricks + (moverDeclares ? s : tricksLeft - s);
+        payoffByScore[static_cast<std::size_t>(s)] = block_[block::Payoff + std::clamp(declarerTricks, 0, 13)];
+    }
+    // Ties of payoff and tricks go to the lower card, which keeps the higher ones; then to the
+    // card from the longer suit.
+    std::vector<int> preference(choices.size());
+    for (int i = 0; i < choiceCount; ++i) preference[static_cast<std::size_t>(i)] = i;
+    std::stable_sort(preference.begin(), preference.end(), [&](int a, int b) {
+        const Card& ca = choices[static_cast<std::size_t>(a)];
+        const Card& cb = choices[static_cast<std::size_t>(b)];
+        if (ca.Rank != cb.Rank) return ca.Rank < cb.Rank;
+        const int lengthA = std::popcount(request.Known[mover][ca.Suit]);
+        const int lengthB = std::popcount(request.Known[mover][cb.Suit]);
+        if (lengthA != lengthB) return lengthA > lengthB;
+        return ca.Suit < cb.Suit;
+    });
+    DecisionTally tally(tricksLeft, payoffByScore, (mover & 1) == 0, preference);
+
+    if (!CardsPlayAlike(legal, GoneBeforeThisTrick())) {
         // The same position gives the same samples, however the play reached it.
         std::uint64_t seed = static_cast<std::uint32_t>(block_[block::Seed]);
         for (const PlayedCard& p : played_) seed = seed * 131 + static_cast<std::uint64_t>(CardIndex(p.Played.Suit, p.Played.Rank));
@@ -197,9 +242,9 @@ int SingleDummyPlayer::GetSD(const std::array<Card, 13>& dealt, GetSDResult& res
             base.TrickSuit[i] = c.Suit;
             base.TrickRank[i] = c.Rank;
         }
-        // Tricks the mover's side takes from here, per sample and card, -1 where unscored.
+        // Tricks the mover's side takes from here, per sample and card.
         const int sampleCount = static_cast<int>(samples.Deals.size());
-        std::vector<int> scores(samples.Deals.size() * choices.size(), -1);
+        std::vector<std::vector<int>> scores(samples.Deals.size(), std::vector<int>(choices.size(), -1));
         std::atomic<int> failure{SDS_OK};
         const auto job = [&](int s, DoubleDummySolver& solver) {
             Position p = base;
@@ -209,54 +254,36 @@ int SingleDummyPlayer::GetSD(const std::array<Card, 13>& dealt, GetSDResult& res
                 failure = solved.Code;
                 return false;
             }
+            std::vector<int>& row = scores[static_cast<std::size_t>(s)];
             for (int k = 0; k < solved.Count; ++k) {
                 const CardScore& cs = solved.Cards[static_cast<std::size_t>(k)];
                 const Ranks group = Bit(cs.Rank) | cs.Equals;
                 for (int i = 0; i < choiceCount; ++i) {
                     const Card& c = choices[static_cast<std::size_t>(i)];
-                    if (c.Suit == cs.Suit && (group & Bit(c.Rank)) != 0) {
-                        scores[static_cast<std::size_t>(s * choiceCount + i)] = cs.Score;
-                    }
+                    if (c.Suit == cs.Suit && (group & Bit(c.Rank)) != 0) row[static_cast<std::size_t>(i)] = cs.Score;
                 }
+            }
+            if (std::find(row.begin(), row.end(), -1) != row.end()) {
+                failure = SDS_BAD_HAND;  // the search skipped a legal card
+                return false;
             }
             return true;
         };
+        // Layouts are added in order, so where the sampling stops depends only on the seed.
+        const auto enough = [&](int finished) {
+            tally.Add(scores[static_cast<std::size_t>(finished - 1)]);
+            return tally.Settled(sampleCount - finished, settings_.UnbeatenSamples);
+        };
         try {
-            used = pool_.Run(sampleCount, std::min(settings_.MinimumSamples, sampleCount),
-                             start + DecisionTime(tricksLeft), job);
+            pool_.Run(sampleCount, std::min(settings_.MinimumSamples, sampleCount),
+                      start + DecisionTime(tricksLeft), job, enough);
         } catch (const std::bad_alloc&) {
             return SDS_OUT_OF_MEMORY;
         }
         if (failure != SDS_OK) return failure;
-        const bool moverDeclares = SameSide(mover, declarer_);
-        for (int s = 0; s < used; ++s) {
-            for (int i = 0; i < choiceCount; ++i) {
-                const int score = scores[static_cast<std::size_t>(s * choiceCount + i)];
-                if (score < 0) return SDS_BAD_HAND;  // the search skipped a legal card
-                const int declarerTricks = trick.DeclarerTricks + (moverDeclares ? score : tricksLeft - score);
-                payoff[static_cast<std::size_t>(i)] += block_[block::Payoff + std::clamp(declarerTricks, 0, 13)];
-                tricks[static_cast<std::size_t>(i)] += score;
-            }
-        }
     }
-
-    // Best expected payoff for the mover's side; then more tricks; then the lower card, which
-    // keeps the higher ones; then the card from the longer suit.
-    const bool northSouth = (mover & 1) == 0;
-    std::vector<int> order(choices.size());
-    for (int i = 0; i < choiceCount; ++i) order[static_cast<std::size_t>(i)] = i;
-    const auto better = [&](int a, int b) {
-        const auto ua = static_cast<std::size_t>(a);
-        const auto ub = static_cast<std::size_t>(b);
-        if (payoff[ua] != payoff[ub]) return northSouth ? payoff[ua] > payoff[ub] : payoff[ua] < payoff[ub];
-        if (tricks[ua] != tricks[ub]) return tricks[ua] > tricks[ub];
-        if (choices[ua].Rank != choices[ub].Rank) return choices[ua].Rank < choices[ub].Rank;
-        const int lengthA = std::popcount(request.Known[mover][choices[ua].Suit]);
-        const int lengthB = std::popcount(request.Known[mover][choices[ub].Suit]);
-        if (lengthA != lengthB) return lengthA > lengthB;
-        return choices[ua].Suit < choices[ub].Suit;
-    };
-    std::stable_sort(order.begin(), order.end(), better);
+    const int used = tally.Samples();
+    const std::vector<int> order = tally.Ranking();
 
     const Card& best = choices[static_cast<std::size_t>(order[0])];
     result[0] = best.Suit;
@@ -267,8 +294,8 @@ int SingleDummyPlayer::GetSD(const std::array<Card, 13>& dealt, GetSDResult& res
         result[static_cast<std::size_t>(getsd::Entries + 2 * k)] = choices[i].Suit;
         result[static_cast<std::size_t>(getsd::Entries + 2 * k + 1)] = choices[i].Rank;
         if (used > 0) {
-            result[static_cast<std::size_t>(getsd::MeanTricks + k)] = static_cast<std::int32_t>(tricks[i] * 100 / used);
-            result[static_cast<std::size_t>(getsd::MeanPayoff + k)] = static_cast<std::int32_t>(payoff[i] * 100 / used);
+            result[static_cast<std::size_t>(getsd::MeanTricks + k)] = static_cast<std::int32_t>(tally.Tricks(static_cast<int>(i)) * 100 / used);
+            result[static_cast<std::size_t>(getsd::MeanPayoff + k)] = static_cast<std::int32_t>(tally.Payoff(static_cast<int>(i)) * 100 / used);
         }
     }
     return 0;

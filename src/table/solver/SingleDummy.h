@@ -17,6 +17,9 @@ namespace corvane::sds {
 struct SingleDummySettings {
     int Samples = 48;         // layouts per decision, at most
     int MinimumSamples = 12;  // solved even when the time for the decision has run out
+    // The sampling stops early once no other card could overtake the best in the layouts left,
+    // or once this many layouts are in and no other card did better than the best in any.
+    int UnbeatenSamples = 16;
     int Threads = 2;
     // Decisions per trick the time allowance is shared among: the computer usually plays
     // three seats, the dummy among them.
@@ -40,6 +43,11 @@ struct PlayedCard {
     int Seat = 0;
     Card Played;
 };
+
+// Whether the cards of `legal` take the same tricks in every layout: they lie in one suit and
+// each card between them is among them or `gone` (played in a trick already complete; a card of
+// the trick in progress still counts, as it may be the one to beat).
+bool CardsPlayAlike(const std::array<Ranks, 4>& legal, const std::array<Ranks, 4>& gone);
 
 class SingleDummyPlayer {
 public:
@@ -72,6 +80,8 @@ private:
     // The seat that plays the next card, and the suit led to the current trick (-1 on lead).
     int SuitLed() const;
     Hands PlayedBySeat() const;
+    // The cards of the tricks already complete.
+    std::array<Ranks, 4> GoneBeforeThisTrick() const;
     std::array<std::array<bool, 4>, 4> ShowedOut() const;
     std::chrono::milliseconds DecisionTime(int tricksLeft) const;
 

@@ -20,8 +20,15 @@ public:
     // Runs job(i, solver) for i = 0 .. count-1 until the deadline passes; jobs before
     // `minimum` run whatever the time. Returns how many jobs ran. False from a job stops the
     // handing out too. Throws std::bad_alloc when a solver cannot be had.
+    //
+    // `enough(n)` is called once for each n = 1, 2 ... in order, as soon as jobs 0 .. n-1 have
+    // all finished, one call at a time; true stops the handing out and Run returns n, whatever
+    // jobs beyond n the other threads finish meanwhile. So the stop does not depend on which
+    // thread was quicker.
     using Job = std::function<bool(int index, DoubleDummySolver& solver)>;
-    int Run(int count, int minimum, std::chrono::steady_clock::time_point deadline, const Job& job);
+    using Enough = std::function<bool(int finished)>;
+    int Run(int count, int minimum, std::chrono::steady_clock::time_point deadline, const Job& job,
+            const Enough& enough = {});
 
 private:
     int threads_;

@@ -14,6 +14,7 @@ using testing::CardsOf;
 using testing::RandomDeal;
 
 constexpr int North = 0;
+constexpr int East = 1;
 constexpr int South = 2;
 constexpr int West = 3;
 constexpr int Diamonds = 1;
@@ -134,6 +135,97 @@ TEST_F(SingleDummyTest, TheSameSeedGivesTheSameChoice) {
     GetSDResult second{};
     ASSERT_EQ(fresh.GetSD(CardsOf(deal[Viewpoint()]), second), 0);
     EXPECT_EQ(second, first);
+}
+
+TEST_F(SingleDummyTest, EarlyStopsRepeatForTheSameSeed) {
+    // Many layouts allowed, a rival out of the running after four: the sampling stops early in
+    // some decisions of the ending, and a second player with the same seed stops at the same
+    // layout and chooses the same card.
+    SingleDummySettings quick = Small();
+    quick.Samples = 24;
+    quick.MinimumSamples = 4;
+    quick.UnbeatenSamples = 4;
+    player.SetSettings(quick);
+    SingleDummyPlayer twin(quick);
+    Begin(Spades, 9);
+    ASSERT_EQ(twin.Initialize(BlockFor(deal, Spades, 9)), 0);
+    for (int i = 0; i < 32; ++i) {
+        const Card c = Lowest();
+        Play(c);
+        ASSERT_EQ(twin.PlayCard(c.Suit, c.Rank), 0);
+    }
+    int stoppedEarly = 0;
+    for (int i = 32; i < 52; ++i) {
+        GetSDResult result{};
+        const Card c = Choose(result);
+        GetSDResult again{};
+        ASSERT_EQ(twin.GetSD(CardsOf(deal[Viewpoint()]), again), 0);
+        EXPECT_EQ(again, result) << "card " << i;
+        EXPECT_LE(result[getsd::Samples], quick.Samples);
+        if (result[getsd::Samples] > 0 && result[getsd::Samples] < quick.Samples) ++stoppedEarly;
+        Play(c);
+        ASSERT_EQ(twin.PlayCard(c.Suit, c.Rank), 0);
+    }
+    EXPECT_GT(stoppedEarly, 0);
+}
+
+// Each seat holds one whole suit but for the cards `swap` moves: South declares no trump.
+class AlikeCardsTest : public ::testing::Test {
+protected:
+    SingleDummyPlayer player{Small()};
+    Hands deal{};
+
+    void Begin() {
+        ASSERT_EQ(player.Initialize(BlockFor(deal, 4, 3)), 0);
+    }
+    int Samples(int viewpoint, Card& chosen) {
+        GetSDResult result{};
+        EXPECT_EQ(player.GetSD(CardsOf(deal[viewpoint]), result), 0);
+        chosen = {result[0], result[1]};
+        return result[getsd::Samples];
+    }
+};
+
+TEST(CardsPlayAlikeTest, OnlyCardsOfOneSuitWithNothingLiveBetween) {
+    const std::array<Ranks, 4> none{};
+    EXPECT_TRUE(CardsPlayAlike({0, Bit(7), 0, 0}, none));
+    EXPECT_TRUE(CardsPlayAlike({0, Bit(7) | Bit(8) | Bit(9), 0, 0}, none));
+    EXPECT_FALSE(CardsPlayAlike({0, Bit(7) | Bit(9), 0, 0}, none)) << "the eight is live";
+    EXPECT_TRUE(CardsPlayAlike({0, Bit(7) | Bit(9), 0, 0}, {0, Bit(8), 0, 0})) << "the eight is gone";
+    EXPECT_FALSE(CardsPlayAlike({0, Bit(7) | Bit(10), 0, 0}, {0, Bit(8), 0, 0})) << "the nine is live";
+    EXPECT_FALSE(CardsPlayAlike({Bit(2), Bit(2), 0, 0}, none)) << "two suits";
+}
+
+TEST_F(AlikeCardsTest, TouchingCardsNeedNoLayouts) {
+    for (int seat = 0; seat < 4; ++seat) deal[seat][seat] = AllRanks;
+    Begin();
+    Card chosen;
+    EXPECT_EQ(Samples(West, chosen), 0) << "West's spades all play alike";
+    EXPECT_EQ(chosen, (Card{Spades, 2}));
+    ASSERT_EQ(player.PlayCard(Spades, 9), 0);
+    EXPECT_EQ(Samples(South, chosen), 0) << "so do the dummy's clubs";
+    EXPECT_EQ(chosen, (Card{0, 2}));
+}
+
+TEST_F(AlikeCardsTest, ACardOfThisTrickOrAnUnseenCardBetweenThemNeedsLayouts) {
+    // West leads the spade queen; the dummy's king and jack are not alike while it lies on the
+    // table.
+    deal[West] = {0, 0, Bit(2) | Bit(3) | Bit(4), Bit(12) | 0x7FC};
+    deal[North] = {0x1FFC, 0, 0, Bit(13) | Bit(11)};
+    deal[East] = {Bit(13) | Bit(14), 0xFFC, 0, Bit(14)};
+    deal[South] = {0, Bit(12) | Bit(13) | Bit(14), 0x7FE0, 0};
+    Begin();
+    ASSERT_EQ(player.PlayCard(Spades, 12), 0);
+    Card chosen;
+    EXPECT_GT(Samples(South, chosen), 0);
+    EXPECT_TRUE(chosen == (Card{Spades, 13}) || chosen == (Card{Spades, 11}));
+
+    // After the jack, East's only spade is forced; then South, void, may discard from two suits.
+    ASSERT_EQ(player.PlayCard(Spades, 11), 0);
+    EXPECT_EQ(Samples(East, chosen), 0);
+    EXPECT_EQ(chosen, (Card{Spades, 14}));
+    ASSERT_EQ(player.PlayCard(Spades, 14), 0);
+    EXPECT_GT(Samples(South, chosen), 0);
 }
 
 TEST_F(SingleDummyTest, RefusesCardsThatContradictTheHand) {
