@@ -164,17 +164,15 @@ double Percentile(std::vector<double> values, double fraction) {
 SingleDummyBenchResult RunSingleDummyBench(
     const SingleDummyBenchSettings& settings,
     const std::function<void(const SingleDummyBenchDeal&)>& progress) {
-    SingleDummyBenchResult out;
     sds::SingleDummySettings play;
     play.Samples = settings.Samples;
     play.MinimumSamples = std::min(play.MinimumSamples, settings.Samples);
     play.Threads = settings.Threads;
     sds::SingleDummyPlayer player(play);
     sds::DoubleDummySolver solver;
-    long long declarerLoss = 0;
-    long long defenceLoss = 0;
-    long long allDifference = 0;
-    for (int i = 0; i < settings.Deals && out.Error.empty(); ++i) {
+    std::vector<SingleDummyBenchDeal> played;
+    std::string error;
+    for (int i = 0; i < settings.Deals && error.empty(); ++i) {
         const DealtBoard board = DealFromSeed(settings.Seed + i);
         Hands deal{};
         for (int seat = 0; seat < 4; ++seat) {
@@ -186,7 +184,11 @@ SingleDummyBenchResult RunSingleDummyBench(
         const sds::TableResult table = solver.CalcTable(deal);
         const BestContract contract = ChooseContract(deal, table.Tricks, board.Vul);
         if (table.Code != SDS_OK || contract.Strain < 0) {
-            ++out.Skipped;
+            SingleDummyBenchDeal skipped;
+            skipped.Seed = board.Seed;
+            skipped.Skipped = true;
+            played.push_back(skipped);
+            if (progress) progress(skipped);
             continue;
         }
         PlayBlockRequest request;
@@ -210,20 +212,43 @@ SingleDummyBenchResult RunSingleDummyBench(
         declaringSide[static_cast<std::size_t>(declarer)] = true;
         declaringSide[static_cast<std::size_t>(Partner(declarer))] = true;
         const std::array<bool, 4> defendingSide{!declaringSide[0], !declaringSide[1], !declaringSide[2], !declaringSide[3]};
-        SingleDummyBenchDeal result{board.Seed, contract.Strain, contract.Level, declarer, contract.Tricks};
-        result.DeclarerPlaysTricks = PlayDeal(deal, contract, block, declaringSide, player, solver, out.DecisionMs, out.DecisionCpuMs, out.Error);
-        if (out.Error.empty()) {
-            result.DefencePlaysTricks = PlayDeal(deal, contract, block, defendingSide, player, solver, out.DecisionMs, out.DecisionCpuMs, out.Error);
-        }
-        if (out.Error.empty()) {
-            result.AllPlayTricks = PlayDeal(deal, contract, block, {true, true, true, true}, player, solver, out.DecisionMs, out.DecisionCpuMs, out.Error);
-        }
-        if (!out.Error.empty()) break;
-        declarerLoss += contract.Tricks - result.DeclarerPlaysTricks;
-        defenceLoss += result.DefencePlaysTricks - contract.Tricks;
-        allDifference += result.AllPlayTricks - contract.Tricks;
-        out.Deals.push_back(result);
+        SingleDummyBenchDeal result;
+        result.Seed = board.Seed;
+        result.Strain = contract.Strain;
+        result.Level = contract.Level;
+        result.Declarer = declarer;
+        result.DoubleDummyTricks = contract.Tricks;
+        const auto playOut = [&](const std::array<bool, 4>& byLibrary) {
+            return PlayDeal(deal, contract, block, byLibrary, player, solver, result.DecisionMs, result.DecisionCpuMs, error);
+        };
+        result.DeclarerPlaysTricks = playOut(declaringSide);
+        if (error.empty()) result.DefencePlaysTricks = playOut(defendingSide);
+        if (error.empty()) result.AllPlayTricks = playOut({true, true, true, true});
+        if (!error.empty()) break;
+        played.push_back(result);
         if (progress) progress(result);
+    }
+    SingleDummyBenchResult out = SummarizeSingleDummyBench(played);
+    out.Error = error;
+    return out;
+}
+
+SingleDummyBenchResult SummarizeSingleDummyBench(const std::vector<SingleDummyBenchDeal>& deals) {
+    SingleDummyBenchResult out;
+    long long declarerLoss = 0;
+    long long defenceLoss = 0;
+    long long allDifference = 0;
+    for (const SingleDummyBenchDeal& d : deals) {
+        if (d.Skipped) {
+            ++out.Skipped;
+            continue;
+        }
+        declarerLoss += d.DoubleDummyTricks - d.DeclarerPlaysTricks;
+        defenceLoss += d.DefencePlaysTricks - d.DoubleDummyTricks;
+        allDifference += d.AllPlayTricks - d.DoubleDummyTricks;
+        out.DecisionMs.insert(out.DecisionMs.end(), d.DecisionMs.begin(), d.DecisionMs.end());
+        out.DecisionCpuMs.insert(out.DecisionCpuMs.end(), d.DecisionCpuMs.begin(), d.DecisionCpuMs.end());
+        out.Deals.push_back(d);
     }
     if (!out.Deals.empty()) {
         const auto n = static_cast<double>(out.Deals.size());

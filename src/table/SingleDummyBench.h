@@ -22,6 +22,7 @@ struct SingleDummyBenchSettings {
 // One deal: the side with more high-card points plays its best double-dummy contract.
 struct SingleDummyBenchDeal {
     std::int32_t Seed = 0;
+    bool Skipped = false;         // the stronger side makes nothing; no figures
     int Strain = 0;
     int Level = 0;
     int Declarer = 0;
@@ -29,6 +30,9 @@ struct SingleDummyBenchDeal {
     int DeclarerPlaysTricks = 0;  // declarer and dummy by the library, defenders double dummy
     int DefencePlaysTricks = 0;   // defenders by the library, declarer double dummy
     int AllPlayTricks = 0;        // every seat by the library
+    // Wall and processor time of each of the library's decisions in this deal's three plays.
+    std::vector<double> DecisionMs;
+    std::vector<double> DecisionCpuMs;
 };
 
 struct SingleDummyBenchResult {
@@ -48,9 +52,12 @@ struct SingleDummyBenchResult {
     std::string Error;            // set when the library failed; the figures are then partial
 };
 
-// `progress` is called after every deal.
+// `progress` is called after every deal, skipped ones too.
 SingleDummyBenchResult RunSingleDummyBench(
     const SingleDummyBenchSettings& settings,
     const std::function<void(const SingleDummyBenchDeal&)>& progress = {});
+
+// The figures of a set of deals played, from however many runs; skipped deals count apart.
+SingleDummyBenchResult SummarizeSingleDummyBench(const std::vector<SingleDummyBenchDeal>& deals);
 
 }  // namespace corvane
