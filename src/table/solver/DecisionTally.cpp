@@ -23,6 +23,10 @@ long long DecisionTally::MoverPayoff(int score) const {
     return northSouth_ ? p : -p;
 }
 
+void DecisionTally::Reserve(int samples) {
+    scores_.reserve(static_cast<std::size_t>(std::max(samples, 0) * Choices()));
+}
+
 void DecisionTally::Add(const std::vector<int>& scores) {
     for (int i = 0; i < Choices(); ++i) {
         const int s = scores[static_cast<std::size_t>(i)];

@@ -19,6 +19,8 @@ public:
     int Choices() const { return static_cast<int>(preference_.size()); }
     int Samples() const { return samples_; }
 
+    // Room for this many layouts, so adding them later allocates nothing.
+    void Reserve(int samples);
     // One layout's scores, one per card: the tricks the mover's side takes after that card.
     void Add(const std::vector<int>& scores);
 

@@ -275,6 +275,9 @@ int SingleDummyPlayer::GetSD(const std::array<Card, 13>& dealt, GetSDResult& res
             return tally.Settled(sampleCount - finished, settings_.UnbeatenSamples);
         };
         try {
+            // The tally grows on the worker threads, where running out of memory could not be
+            // answered.
+            tally.Reserve(sampleCount);
             pool_.Run(sampleCount, std::min(settings_.MinimumSamples, sampleCount),
                       start + DecisionTime(tricksLeft), job, enough);
         } catch (const std::bad_alloc&) {
