@@ -541,6 +541,8 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The cheap bounds first: they need no memory.
     if (QuickTricks(leader, relevant) >= cut) return leaderMax;
     if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
+    // Two tricks from the end a search is cheaper than the table.
+    if (left == 2) return SearchLeads(leader, leaderMax, cut, nullptr, relevant);
     const OwnerKey owners = Owners();
     const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
     if (bounds.Lower >= cut) {
@@ -552,6 +554,12 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         return !leaderMax;
     }
 
+    return SearchLeads(leader, leaderMax, cut, &owners, relevant);
+}
+
+// Tries the leader's cards; the answer goes to the table when `owners` is given.
+bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners, std::uint64_t& relevant) {
+    const int left = tricksLeft_;
     Move moves[13];
     const int n = GenerateLeads(moves);
     std::uint64_t all = 0;
@@ -563,14 +571,14 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         UnplayCard(0, moves[i].Suit, moves[i].Rank);
         if (result == leaderMax) {
             relevant = childRelevant;
-            table_.Store(lengths_, leader, owners, TopFor(childRelevant), cut, left);
+            if (owners != nullptr) table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
             if (i > 0) AddHistory(leader, moves[i], left * left);
             return result;
         }
         all |= childRelevant;
     }
     relevant = CoverGroups(all, moves, n);
-    table_.Store(lengths_, leader, owners, TopFor(relevant), 0, cut - 1);
+    if (owners != nullptr) table_.Store(lengths_, leader, *owners, TopFor(relevant), 0, cut - 1);
     return !leaderMax;
 }
 

@@ -85,22 +85,28 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool c
 
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
-    const Slot* slot = FindSlot(lengths, leader, false);
+    Slot* slot = FindSlot(lengths, leader, false);
     if (slot == nullptr) return bounds;
+    Entry* front = nullptr;
     for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
-        const Block& block = blocks_[b];
+        Block& block = blocks_[b];
         for (std::uint32_t i = 0; i < block.Count; ++i) {
-            const Entry& entry = block.Entries[i];
+            Entry& entry = block.Entries[i];
+            if (front == nullptr) front = &entry;
+            // Only an entry whose bound decides the cut is worth matching.
+            if (entry.Lower < cut && entry.Upper >= cut) continue;
             if (!Matches(owners, entry.Mask, entry.Owners)) continue;
-            if (entry.Lower > bounds.Lower) {
+            if (entry.Lower >= cut) {
                 bounds.Lower = entry.Lower;
                 bounds.LowerTop = TopOf(entry.Mask);
-            }
-            if (entry.Upper < bounds.Upper) {
+            } else {
                 bounds.Upper = entry.Upper;
                 bounds.UpperTop = TopOf(entry.Mask);
             }
-            if (bounds.Lower >= cut || bounds.Upper < cut) return bounds;
+            // Entries that answer move to the front of their chain, where the next lookup of
+            // this shape starts.
+            if (&entry != front) std::swap(entry, *front);
+            return bounds;
         }
     }
     return bounds;
@@ -116,19 +122,6 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
     }
     const OwnerKey mask = TopMask(top, SuitCounts(lengths));
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
-    for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
-        Block& block = blocks_[b];
-        for (std::uint32_t i = 0; i < block.Count; ++i) {
-            Entry& entry = block.Entries[i];
-            if (entry.Mask.Word[0] == mask.Word[0] && entry.Mask.Word[1] == mask.Word[1] &&
-                entry.Owners.Word[0] == masked.Word[0] &&
-                entry.Owners.Word[1] == masked.Word[1]) {
-                entry.Lower = static_cast<std::int8_t>(std::max<int>(entry.Lower, lower));
-                entry.Upper = static_cast<std::int8_t>(std::min<int>(entry.Upper, upper));
-                return;
-            }
-        }
-    }
     if (slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries) {
         if (blocksUsed_ == blockCount_) {
             Clear();

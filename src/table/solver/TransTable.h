@@ -46,8 +46,8 @@ public:
 
     void Clear();
 
-    // The bounds of the position as far as they decide whether the side on lead takes `cut`
-    // tricks: combines the matching entries, stopping as soon as they decide it.
+    // A bound of the position that decides whether the side on lead takes `cut` tricks, from
+    // the first matching entry that decides it; the default bounds when none does.
     TableBounds Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut);
 
     // Records lower <= value <= upper for every position of this shape whose owners of the top
