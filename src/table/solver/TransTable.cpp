@@ -9,12 +9,33 @@ namespace {
 // Probing stops and the table is cleared before the slot array is half full.
 constexpr std::size_t MaxProbe = 16;
 
-std::array<int, 4> SuitCounts(std::uint64_t lengths) {
-    std::array<int, 4> counts{};
-    for (int seat = 0; seat < 4; ++seat) {
-        for (int suit = 0; suit < 4; ++suit) counts[suit] += static_cast<int>((lengths >> (seat * 16 + suit * 4)) & 15);
+// Cards per suit, a nibble each: no suit holds more than 13, so the nibbles never carry.
+unsigned SuitCounts(std::uint64_t lengths) {
+    return static_cast<unsigned>((lengths + (lengths >> 16) + (lengths >> 32) + (lengths >> 48)) & 0xFFFF);
+}
+inline int CountOf(unsigned counts, int suit) { return static_cast<int>((counts >> (4 * suit)) & 15); }
+
+// Per suit a nibble: bits 1 and 3 the planes of the top card, bits 0 and 2 of the second.
+std::uint16_t TopTwo(const OwnerKey& owners, unsigned counts) {
+    unsigned sig = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        const int c = CountOf(counts, suit);
+        if (c == 0) continue;
+        const auto chunk = static_cast<std::uint32_t>(owners.Word[suit >> 1] >> (32 * (suit & 1)));
+        const unsigned p0 = c >= 2 ? (chunk >> (c - 2)) & 3 : (chunk & 1) << 1;
+        const unsigned p1 = c >= 2 ? (chunk >> (c + 14)) & 3 : ((chunk >> 16) & 1) << 1;
+        sig |= (p0 | (p1 << 2)) << (4 * suit);
     }
-    return counts;
+    return static_cast<std::uint16_t>(sig);
+}
+
+std::uint16_t TopTwoCare(const TopCounts& top) {
+    unsigned care = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (top[suit] >= 1) care |= 0b1010U << (4 * suit);
+        if (top[suit] >= 2) care |= 0b0101U << (4 * suit);
+    }
+    return static_cast<std::uint16_t>(care);
 }
 
 TopCounts TopOf(const OwnerKey& mask) {
@@ -31,11 +52,11 @@ bool Matches(const OwnerKey& owners, const OwnerKey& mask, const OwnerKey& entry
 }
 // The plane mask of the top `top[s]` cards of each suit, for a position whose suits hold
 // `counts[s]` cards in all.
-OwnerKey TopMask(const TopCounts& top, const std::array<int, 4>& counts) {
+OwnerKey TopMask(const TopCounts& top, unsigned counts) {
     OwnerKey mask{{0, 0}};
     for (int suit = 0; suit < 4; ++suit) {
         const int k = top[suit];
-        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (counts[suit] - k);
+        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (CountOf(counts, suit) - k);
         mask.Word[suit >> 1] |= (plane | (plane << 16)) << (32 * (suit & 1));
     }
     return mask;
@@ -87,25 +108,31 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
     TableBounds bounds;
     Slot* slot = FindSlot(lengths, leader, false);
     if (slot == nullptr) return bounds;
-    Entry* front = nullptr;
+    const std::uint16_t sig = TopTwo(owners, SuitCounts(lengths));
+    Block* frontBlock = nullptr;
     for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
         Block& block = blocks_[b];
+        if (frontBlock == nullptr) frontBlock = &block;
         for (std::uint32_t i = 0; i < block.Count; ++i) {
-            Entry& entry = block.Entries[i];
-            if (front == nullptr) front = &entry;
+            const Filter& filter = block.Filters[i];
             // Only an entry whose bound decides the cut is worth matching.
-            if (entry.Lower < cut && entry.Upper >= cut) continue;
+            if (filter.Lower < cut && filter.Upper >= cut) continue;
+            if (((filter.TopTwo ^ sig) & filter.Care) != 0) continue;
+            const Entry& entry = block.Entries[i];
             if (!Matches(owners, entry.Mask, entry.Owners)) continue;
-            if (entry.Lower >= cut) {
-                bounds.Lower = entry.Lower;
+            if (filter.Lower >= cut) {
+                bounds.Lower = filter.Lower;
                 bounds.LowerTop = TopOf(entry.Mask);
             } else {
-                bounds.Upper = entry.Upper;
+                bounds.Upper = filter.Upper;
                 bounds.UpperTop = TopOf(entry.Mask);
             }
             // Entries that answer move to the front of their chain, where the next lookup of
             // this shape starts.
-            if (&entry != front) std::swap(entry, *front);
+            if (&block != frontBlock || i != 0) {
+                std::swap(block.Filters[i], frontBlock->Filters[0]);
+                std::swap(block.Entries[i], frontBlock->Entries[0]);
+            }
             return bounds;
         }
     }
@@ -120,7 +147,8 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
         slot = FindSlot(lengths, leader, true);
         if (slot == nullptr) return;
     }
-    const OwnerKey mask = TopMask(top, SuitCounts(lengths));
+    const unsigned counts = SuitCounts(lengths);
+    const OwnerKey mask = TopMask(top, counts);
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
     if (slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries) {
         if (blocksUsed_ == blockCount_) {
@@ -134,8 +162,10 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
         slot->Head = index;
     }
     Block& head = blocks_[slot->Head];
-    head.Entries[head.Count++] =
-        Entry{mask, masked, static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper)};
+    const std::uint16_t care = TopTwoCare(top);
+    head.Filters[head.Count] = Filter{care, static_cast<std::uint16_t>(TopTwo(owners, counts) & care),
+                                      static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper), 0};
+    head.Entries[head.Count++] = Entry{mask, masked};
 }
 
 }  // namespace corvane::sds

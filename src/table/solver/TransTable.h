@@ -41,7 +41,7 @@ struct TableBounds {
 
 class TransTable {
 public:
-    // Sizes are powers of two; a block of three entries is 128 bytes and a slot 24.
+    // Sizes are powers of two; a block of six entries is 256 bytes and a slot 24.
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
@@ -65,14 +65,23 @@ private:
     struct Entry {
         OwnerKey Mask;    // the top cards the entry rests on, as planes
         OwnerKey Owners;  // already masked
+    };
+    // What a walk reads first: the bounds, and who holds the top two cards of each suit as far
+    // as the entry rests on them (a nibble per suit, see TopTwo), so most entries are passed
+    // over without reading the entry itself.
+    struct Filter {
+        std::uint16_t Care;
+        std::uint16_t TopTwo;
         std::int8_t Lower;
         std::int8_t Upper;
+        std::uint16_t Unused;
     };
-    static constexpr int BlockEntries = 3;
+    static constexpr int BlockEntries = 6;
     struct alignas(64) Block {
-        std::array<Entry, BlockEntries> Entries;
         std::uint32_t Next;
         std::uint32_t Count;
+        std::array<Filter, BlockEntries> Filters;
+        std::array<Entry, BlockEntries> Entries;
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
 
