@@ -282,16 +282,12 @@ std::uint64_t Searcher::RelevantFor(const TopCounts& top) const {
 // the top cards it relies on.
 int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
     const Ranks mine = hand_[owner][suit];
-    Ranks rest = live_[suit];
-    int tops = 0;
-    while (rest != 0) {
-        const int r = HighRank(rest);
-        if ((mine & Bit(r)) == 0) break;
-        ++tops;
-        lowestTop = r;
-        rest ^= Bit(r);
-    }
-    if (tops == 0) return 0;
+    // The top cards are those of `mine` above every live card of another hand.
+    const Ranks others = live_[suit] & ~mine;
+    const Ranks topCards = others == 0 ? mine : mine & ~(Bit(HighRank(others) + 1) - 1);
+    if (topCards == 0) return 0;
+    const int tops = std::popcount(topCards);
+    lowestTop = std::countr_zero(topCards);
     const int lho = (owner + 1) & 3;
     const int rho = (owner + 3) & 3;
     const int leftLength = std::popcount(hand_[lho][suit]);

@@ -20,10 +20,11 @@ std::uint16_t TopTwo(const OwnerKey& owners, unsigned counts) {
     unsigned sig = 0;
     for (int suit = 0; suit < 4; ++suit) {
         const int c = CountOf(counts, suit);
-        if (c == 0) continue;
-        const auto chunk = static_cast<std::uint32_t>(owners.Word[suit >> 1] >> (32 * (suit & 1)));
-        const unsigned p0 = c >= 2 ? (chunk >> (c - 2)) & 3 : (chunk & 1) << 1;
-        const unsigned p1 = c >= 2 ? (chunk >> (c + 14)) & 3 : ((chunk >> 16) & 1) << 1;
+        // Shifted up one so that a suit of one card reads a zero second card.
+        const std::uint64_t chunk = ((owners.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFFFFFFU) << 1;
+        const int shift = c == 0 ? 0 : c - 1;
+        const unsigned p0 = static_cast<unsigned>(chunk >> shift) & 3;
+        const unsigned p1 = static_cast<unsigned>(chunk >> (shift + 16)) & 3;
         sig |= (p0 | (p1 << 2)) << (4 * suit);
     }
     return static_cast<std::uint16_t>(sig);
