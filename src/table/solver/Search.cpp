@@ -435,13 +435,22 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
     const Trick& trick = tricks_[trickIndex_];
     const int seat = (trick.Leader + pos) & 3;
     const int led = trick.Suit[0];
+    const bool follows = hand_[seat][led] != 0;
+
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (follows && suit != led) continue;
+        ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
+            moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
+        });
+    }
+    if (n == 1) return n;  // nothing to order
+
     const int w = trick.Winner[pos - 1];
     const int winSuit = trick.Suit[w];
     const int winRank = trick.Rank[w];
     const bool partnerWinning = ((w ^ pos) & 1) == 0;
-    const bool follows = hand_[seat][led] != 0;
     const bool suitGame = trump_ < 4;
-
     // The best cards the opponents still to play can bring to this trick: the highest card of
     // the led suit among those who follow, the highest trump among those who can ruff.
     int laterFollow = 0;
@@ -459,40 +468,34 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
         if (suit == led && (laterFollow > rank || laterRuff > 0)) return true;
         return suit == trump_ && suit != led && laterRuff > rank;
     };
-    const bool partnerSafe = partnerWinning && !beatenLater(winSuit, winRank);
+    const bool partnerKeeps = partnerWinning && (pos == 3 || !beatenLater(winSuit, winRank));
 
-    int n = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        if (follows && suit != led) continue;
-        const Ranks mine = hand_[seat][suit];
-        if (mine == 0) continue;
+    for (int i = 0; i < n; ++i) {
+        Move& move = moves[i];
+        const int suit = move.Suit;
+        const int rank = move.Rank;
         const Ranks live = live_[suit];
         const int top = HighRank(live);
-        const int length = std::popcount(mine);
-        ForEachGroup(mine, live, [&](int rank, Ranks group) {
-            const bool wins = Beats(suit, rank, winSuit, winRank, trump_);
-            int weight;
-            if (partnerWinning && (partnerSafe || pos == 3)) {
-                // Partner has the trick: play the cheapest card, keeping winners.
-                weight = suit == led || suit != trump_ ? -rank : -60 - rank;
-                if (suit != led) weight += 2 * length - (rank == top ? 30 : 0);
-            } else if (wins) {
-                const bool sure = !beatenLater(suit, rank);
-                if (sure) {
-                    weight = 100 - rank;
-                } else if (pos == 1) {
-                    weight = -20 - rank;
-                } else {
-                    weight = 40 - rank;
-                }
-            } else if (suit == led) {
-                weight = -rank;
+        const int length = std::popcount(hand_[seat][suit]);
+        int weight;
+        if (partnerKeeps) {
+            // Partner has the trick: play the cheapest card, keeping winners.
+            weight = suit == led || suit != trump_ ? -rank : -60 - rank;
+            if (suit != led) weight += 2 * length - (rank == top ? 30 : 0);
+        } else if (Beats(suit, rank, winSuit, winRank, trump_)) {
+            if (!beatenLater(suit, rank)) {
+                weight = 100 - rank;
+            } else if (pos == 1) {
+                weight = -20 - rank;
             } else {
-                weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
+                weight = 40 - rank;
             }
-            moves[n++] = Move{suit, rank, std::countr_zero(group),
-                               weight * 1024 + std::min(history_[seat][suit][rank], 1023)};
-        });
+        } else if (suit == led) {
+            weight = -rank;
+        } else {
+            weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
+        }
+        move.Weight = weight * 1024 + std::min(history_[seat][suit][rank], 1023);
     }
     return n;
 }
