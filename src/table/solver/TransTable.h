@@ -41,7 +41,7 @@ struct TableBounds {
 
 class TransTable {
 public:
-    // Sizes are powers of two; a block of six entries is 256 bytes and a slot 24.
+    // Sizes are powers of two; a block of twelve entries is 512 bytes and a slot 24.
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
@@ -76,7 +76,7 @@ private:
         std::int8_t Upper;
         std::uint16_t Unused;
     };
-    static constexpr int BlockEntries = 6;
+    static constexpr int BlockEntries = 12;
     struct alignas(64) Block {
         std::uint32_t Next;
         std::uint32_t Count;
