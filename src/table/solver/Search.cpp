@@ -537,7 +537,8 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The test goes the leader's way exactly when the leader's side takes `cut` tricks or more.
     const int cut = leaderMax ? need : left - need + 1;
 
-    // The cheap bounds first: they need no memory.
+    // The cheap bounds first: they need no memory, and the table's memory arrives meanwhile.
+    if (left > 2) table_.Prefetch(lengths_, leader);
     if (QuickTricks(leader, relevant) >= cut) return leaderMax;
     if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
     // Two tricks from the end a search is cheaper than the table.

@@ -14,6 +14,10 @@ unsigned SuitCounts(std::uint64_t lengths) {
     return static_cast<unsigned>((lengths + (lengths >> 16) + (lengths >> 32) + (lengths >> 48)) & 0xFFFF);
 }
 inline int CountOf(unsigned counts, int suit) { return static_cast<int>((counts >> (4 * suit)) & 15); }
+int CardsOf(std::uint64_t lengths) {
+    const unsigned counts = SuitCounts(lengths);
+    return CountOf(counts, 0) + CountOf(counts, 1) + CountOf(counts, 2) + CountOf(counts, 3);
+}
 
 // Per suit a nibble: bits 1 and 3 the planes of the top card, bits 0 and 2 of the second.
 std::uint16_t TopTwo(const OwnerKey& owners, unsigned counts) {
@@ -80,6 +84,55 @@ void TransTable::Clear() {
     blocksUsed_ = 0;
 }
 
+// Makes room when the memory is full. Positions with many cards left cost the most to search
+// again, so those are kept, whole shapes at a time, up to half the blocks and a quarter of the
+// slots; the others go.
+void TransTable::Thin() {
+    std::array<std::size_t, 53> blocksAt{};
+    std::array<std::size_t, 53> slotsAt{};
+    for (const Slot& slot : slots_) {
+        if (slot.Generation != generation_) continue;
+        const int cards = CardsOf(slot.Lengths);
+        ++slotsAt[cards];
+        for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) ++blocksAt[cards];
+    }
+    int floor = 53;
+    std::size_t keptBlocks = 0;
+    std::size_t keptSlots = 0;
+    while (floor > 0 && keptBlocks + blocksAt[floor - 1] <= blockCount_ / 2 &&
+           keptSlots + slotsAt[floor - 1] <= slots_.size() / 4) {
+        --floor;
+        keptBlocks += blocksAt[floor];
+        keptSlots += slotsAt[floor];
+    }
+
+    // Kept blocks move down in order, so none is overwritten before it has moved.
+    std::vector<std::uint32_t> moved(blocksUsed_, NoBlock);
+    std::vector<Slot> kept;
+    kept.reserve(keptSlots);
+    for (const Slot& slot : slots_) {
+        if (slot.Generation != generation_ || CardsOf(slot.Lengths) < floor) continue;
+        kept.push_back(slot);
+        for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) moved[b] = 0;
+    }
+    std::uint32_t used = 0;
+    for (std::uint32_t b = 0; b < blocksUsed_; ++b) {
+        if (moved[b] == NoBlock) continue;
+        moved[b] = used;
+        if (b != used) blocks_[used] = blocks_[b];
+        ++used;
+    }
+    for (std::uint32_t b = 0; b < used; ++b) {
+        if (blocks_[b].Next != NoBlock) blocks_[b].Next = moved[blocks_[b].Next];
+    }
+    Clear();
+    blocksUsed_ = used;
+    for (const Slot& old : kept) {
+        Slot* slot = FindSlot(old.Lengths, static_cast<int>(old.Leader), true);
+        if (slot != nullptr) slot->Head = moved[old.Head];
+    }
+}
+
 std::size_t TransTable::SlotIndex(std::uint64_t lengths, int leader) const {
     // A full 64-bit mix: lengths of nearby positions differ in few bits.
     std::uint64_t h = lengths + static_cast<std::uint64_t>(leader) * 0x9E3779B97F4A7C15ULL;
@@ -144,7 +197,7 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
                        int lower, int upper) {
     Slot* slot = FindSlot(lengths, leader, true);
     if (slot == nullptr) {
-        Clear();
+        Thin();
         slot = FindSlot(lengths, leader, true);
         if (slot == nullptr) return;
     }
@@ -153,7 +206,7 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
     if (slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries) {
         if (blocksUsed_ == blockCount_) {
-            Clear();
+            Thin();
             slot = FindSlot(lengths, leader, true);
             if (slot == nullptr) return;
         }

@@ -11,8 +11,8 @@
 //
 // Entries sit in blocks of a few, so a lookup reads neighbouring memory rather than chasing one
 // pointer per entry. Memory is fixed at construction. Clearing bumps a generation number, so it
-// costs nothing; when the blocks or the slot array fill up the whole table is cleared and the
-// search goes on with an empty one.
+// costs nothing; when the blocks or the slot array fill up, the positions with the fewest cards
+// left are dropped and the search goes on with the rest.
 #pragma once
 
 #include <array>
@@ -45,6 +45,9 @@ public:
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
+
+    // Starts fetching the memory a lookup of this shape reads first.
+    void Prefetch(std::uint64_t lengths, int leader) const { __builtin_prefetch(&slots_[SlotIndex(lengths, leader)]); }
 
     // A bound of the position that decides whether the side on lead takes `cut` tricks, from
     // the first matching entry that decides it; the default bounds when none does.
@@ -85,6 +88,7 @@ private:
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
 
+    void Thin();
     std::size_t SlotIndex(std::uint64_t lengths, int leader) const;
     Slot* FindSlot(std::uint64_t lengths, int leader, bool create);
 
