@@ -111,7 +111,8 @@ void TransTable::Thin() {
     std::vector<Slot> kept;
     kept.reserve(keptSlots);
     for (const Slot& slot : slots_) {
-        if (slot.Generation != generation_ || CardsOf(slot.Lengths) < floor) continue;
+        // A slot may be new and still empty: the store that found the memory full made it.
+        if (slot.Generation != generation_ || slot.Head == NoBlock || CardsOf(slot.Lengths) < floor) continue;
         kept.push_back(slot);
         for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) moved[b] = 0;
     }
