@@ -352,20 +352,25 @@ void Searcher::AddHistory(int seat, const Move& move, int bonus) {
 // group's top card. That holds in another position only if the group is whole there too, so a
 // group reaching down past the lowest marked rank of its suit is marked down to its bottom.
 std::uint64_t Searcher::CoverGroups(std::uint64_t relevant, const Move* moves, int n) {
+    constexpr int Unmarked = 16;
+    std::array<int, 4> lowest{};
     for (int suit = 0; suit < 4; ++suit) {
         const Ranks marked = SuitPart(relevant, suit);
-        if (marked == 0) continue;
-        int lowest = std::countr_zero(marked);
-        for (bool changed = true; changed;) {
-            changed = false;
-            for (int i = 0; i < n; ++i) {
-                if (moves[i].Suit == suit && moves[i].Rank >= lowest && moves[i].Low < lowest) {
-                    lowest = moves[i].Low;
-                    changed = true;
-                }
+        lowest[suit] = marked == 0 ? Unmarked : std::countr_zero(marked);
+    }
+    // Lowering a suit's mark can bring another group of it across the mark: repeat until none does.
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int i = 0; i < n; ++i) {
+            int& low = lowest[moves[i].Suit];
+            if (moves[i].Rank >= low && moves[i].Low < low) {
+                low = moves[i].Low;
+                changed = true;
             }
         }
-        relevant |= SuitBits(suit, Bit(lowest));
+    }
+    for (int suit = 0; suit < 4; ++suit) {
+        if (lowest[suit] != Unmarked) relevant |= SuitBits(suit, Bit(lowest[suit]));
     }
     return relevant;
 }
