@@ -408,13 +408,15 @@ int Searcher::GenerateLeads(Move* moves) const {
         const bool opponentRuffs = sideSuit && ((hand_[lho][suit] == 0 && hand_[lho][trump_] != 0) ||
                                                 (hand_[rho][suit] == 0 && hand_[rho][trump_] != 0));
         const bool partnerRuffs = sideSuit && hand_[partner][suit] == 0 && hand_[partner][trump_] != 0;
+        // Weights tuned on the node counts of whole tables: a suit the opponents ruff comes
+        // last, and trumps late, as the leads that work are seldom those.
         int suitWeight = 0;
         if (opponentRuffs) {
-            suitWeight -= 60;
+            suitWeight -= 150;
         } else if (partnerRuffs) {
             suitWeight += 45;
         }
-        if (suitGame && suit == trump_) suitWeight += 5;
+        if (suitGame && suit == trump_) suitWeight -= 25;
         const bool partnerTop = (hand_[partner][suit] & Bit(top)) != 0;
         const bool lhoTop = (hand_[lho][suit] & Bit(top)) != 0;
         ForEachGroup(mine, live, [&](int rank, Ranks group) {
@@ -424,7 +426,7 @@ int Searcher::GenerateLeads(Move* moves) const {
             } else if (partnerTop) {
                 w += 30 - rank;
             } else if (lhoTop) {
-                w -= 10 + rank;
+                w += 10 - rank;  // the top card on the left must be played or let partner win
             } else {
                 w -= rank;
             }
