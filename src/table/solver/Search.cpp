@@ -282,16 +282,12 @@ std::uint64_t Searcher::RelevantFor(const TopCounts& top) const {
 // the top cards it relies on.
 int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
     const Ranks mine = hand_[owner][suit];
-    Ranks rest = live_[suit];
-    int tops = 0;
-    while (rest != 0) {
-        const int r = HighRank(rest);
-        if ((mine & Bit(r)) == 0) break;
-        ++tops;
-        lowestTop = r;
-        rest ^= Bit(r);
-    }
-    if (tops == 0) return 0;
+    // The top cards are those of `mine` above every live card of another hand.
+    const Ranks others = live_[suit] & ~mine;
+    const Ranks topCards = others == 0 ? mine : mine & ~(Bit(HighRank(others) + 1) - 1);
+    if (topCards == 0) return 0;
+    const int tops = std::popcount(topCards);
+    lowestTop = std::countr_zero(topCards);
     const int lho = (owner + 1) & 3;
     const int rho = (owner + 3) & 3;
     const int leftLength = std::popcount(hand_[lho][suit]);
@@ -356,20 +352,25 @@ void Searcher::AddHistory(int seat, const Move& move, int bonus) {
 // group's top card. That holds in another position only if the group is whole there too, so a
 // group reaching down past the lowest marked rank of its suit is marked down to its bottom.
 std::uint64_t Searcher::CoverGroups(std::uint64_t relevant, const Move* moves, int n) {
+    constexpr int Unmarked = 16;
+    std::array<int, 4> lowest{};
     for (int suit = 0; suit < 4; ++suit) {
         const Ranks marked = SuitPart(relevant, suit);
-        if (marked == 0) continue;
-        int lowest = std::countr_zero(marked);
-        for (bool changed = true; changed;) {
-            changed = false;
-            for (int i = 0; i < n; ++i) {
-                if (moves[i].Suit == suit && moves[i].Rank >= lowest && moves[i].Low < lowest) {
-                    lowest = moves[i].Low;
-                    changed = true;
-                }
+        lowest[suit] = marked == 0 ? Unmarked : std::countr_zero(marked);
+    }
+    // Lowering a suit's mark can bring another group of it across the mark: repeat until none does.
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int i = 0; i < n; ++i) {
+            int& low = lowest[moves[i].Suit];
+            if (moves[i].Rank >= low && moves[i].Low < low) {
+                low = moves[i].Low;
+                changed = true;
             }
         }
-        relevant |= SuitBits(suit, Bit(lowest));
+    }
+    for (int suit = 0; suit < 4; ++suit) {
+        if (lowest[suit] != Unmarked) relevant |= SuitBits(suit, Bit(lowest[suit]));
     }
     return relevant;
 }
@@ -407,13 +408,15 @@ int Searcher::GenerateLeads(Move* moves) const {
         const bool opponentRuffs = sideSuit && ((hand_[lho][suit] == 0 && hand_[lho][trump_] != 0) ||
                                                 (hand_[rho][suit] == 0 && hand_[rho][trump_] != 0));
         const bool partnerRuffs = sideSuit && hand_[partner][suit] == 0 && hand_[partner][trump_] != 0;
+        // Weights tuned on the node counts of whole tables: a suit the opponents ruff comes
+        // last, and trumps late, as the leads that work are seldom those.
         int suitWeight = 0;
         if (opponentRuffs) {
-            suitWeight -= 60;
+            suitWeight -= 150;
         } else if (partnerRuffs) {
             suitWeight += 45;
         }
-        if (suitGame && suit == trump_) suitWeight += 5;
+        if (suitGame && suit == trump_) suitWeight -= 25;
         const bool partnerTop = (hand_[partner][suit] & Bit(top)) != 0;
         const bool lhoTop = (hand_[lho][suit] & Bit(top)) != 0;
         ForEachGroup(mine, live, [&](int rank, Ranks group) {
@@ -423,7 +426,7 @@ int Searcher::GenerateLeads(Move* moves) const {
             } else if (partnerTop) {
                 w += 30 - rank;
             } else if (lhoTop) {
-                w -= 10 + rank;
+                w += 10 - rank;  // the top card on the left must be played or let partner win
             } else {
                 w -= rank;
             }
@@ -439,13 +442,22 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
     const Trick& trick = tricks_[trickIndex_];
     const int seat = (trick.Leader + pos) & 3;
     const int led = trick.Suit[0];
+    const bool follows = hand_[seat][led] != 0;
+
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (follows && suit != led) continue;
+        ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
+            moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
+        });
+    }
+    if (n == 1) return n;  // nothing to order
+
     const int w = trick.Winner[pos - 1];
     const int winSuit = trick.Suit[w];
     const int winRank = trick.Rank[w];
     const bool partnerWinning = ((w ^ pos) & 1) == 0;
-    const bool follows = hand_[seat][led] != 0;
     const bool suitGame = trump_ < 4;
-
     // The best cards the opponents still to play can bring to this trick: the highest card of
     // the led suit among those who follow, the highest trump among those who can ruff.
     int laterFollow = 0;
@@ -463,40 +475,34 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
         if (suit == led && (laterFollow > rank || laterRuff > 0)) return true;
         return suit == trump_ && suit != led && laterRuff > rank;
     };
-    const bool partnerSafe = partnerWinning && !beatenLater(winSuit, winRank);
+    const bool partnerKeeps = partnerWinning && (pos == 3 || !beatenLater(winSuit, winRank));
 
-    int n = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        if (follows && suit != led) continue;
-        const Ranks mine = hand_[seat][suit];
-        if (mine == 0) continue;
+    for (int i = 0; i < n; ++i) {
+        Move& move = moves[i];
+        const int suit = move.Suit;
+        const int rank = move.Rank;
         const Ranks live = live_[suit];
         const int top = HighRank(live);
-        const int length = std::popcount(mine);
-        ForEachGroup(mine, live, [&](int rank, Ranks group) {
-            const bool wins = Beats(suit, rank, winSuit, winRank, trump_);
-            int weight;
-            if (partnerWinning && (partnerSafe || pos == 3)) {
-                // Partner has the trick: play the cheapest card, keeping winners.
-                weight = suit == led || suit != trump_ ? -rank : -60 - rank;
-                if (suit != led) weight += 2 * length - (rank == top ? 30 : 0);
-            } else if (wins) {
-                const bool sure = !beatenLater(suit, rank);
-                if (sure) {
-                    weight = 100 - rank;
-                } else if (pos == 1) {
-                    weight = -20 - rank;
-                } else {
-                    weight = 40 - rank;
-                }
-            } else if (suit == led) {
-                weight = -rank;
+        const int length = std::popcount(hand_[seat][suit]);
+        int weight;
+        if (partnerKeeps) {
+            // Partner has the trick: play the cheapest card, keeping winners.
+            weight = suit == led || suit != trump_ ? -rank : -60 - rank;
+            if (suit != led) weight += 2 * length - (rank == top ? 30 : 0);
+        } else if (Beats(suit, rank, winSuit, winRank, trump_)) {
+            if (!beatenLater(suit, rank)) {
+                weight = 100 - rank;
+            } else if (pos == 1) {
+                weight = -20 - rank;
             } else {
-                weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
+                weight = 40 - rank;
             }
-            moves[n++] = Move{suit, rank, std::countr_zero(group),
-                               weight * 1024 + std::min(history_[seat][suit][rank], 1023)};
-        });
+        } else if (suit == led) {
+            weight = -rank;
+        } else {
+            weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
+        }
+        move.Weight = weight * 1024 + std::min(history_[seat][suit][rank], 1023);
     }
     return n;
 }
@@ -538,9 +544,12 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The test goes the leader's way exactly when the leader's side takes `cut` tricks or more.
     const int cut = leaderMax ? need : left - need + 1;
 
-    // The cheap bounds first: they need no memory.
+    // The cheap bounds first: they need no memory, and the table's memory arrives meanwhile.
+    if (left > 2) table_.Prefetch(lengths_, leader);
     if (QuickTricks(leader, relevant) >= cut) return leaderMax;
     if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
+    // Two tricks from the end a search is cheaper than the table.
+    if (left == 2) return SearchLeads(leader, leaderMax, cut, nullptr, relevant);
     const OwnerKey owners = Owners();
     const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
     if (bounds.Lower >= cut) {
@@ -552,6 +561,12 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         return !leaderMax;
     }
 
+    return SearchLeads(leader, leaderMax, cut, &owners, relevant);
+}
+
+// Tries the leader's cards; the answer goes to the table when `owners` is given.
+bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners, std::uint64_t& relevant) {
+    const int left = tricksLeft_;
     Move moves[13];
     const int n = GenerateLeads(moves);
     std::uint64_t all = 0;
@@ -563,14 +578,14 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         UnplayCard(0, moves[i].Suit, moves[i].Rank);
         if (result == leaderMax) {
             relevant = childRelevant;
-            table_.Store(lengths_, leader, owners, TopFor(childRelevant), cut, left);
+            if (owners != nullptr) table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
             if (i > 0) AddHistory(leader, moves[i], left * left);
             return result;
         }
         all |= childRelevant;
     }
     relevant = CoverGroups(all, moves, n);
-    table_.Store(lengths_, leader, owners, TopFor(relevant), 0, cut - 1);
+    if (owners != nullptr) table_.Store(lengths_, leader, *owners, TopFor(relevant), 0, cut - 1);
     return !leaderMax;
 }
 

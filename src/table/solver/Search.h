@@ -79,6 +79,7 @@ private:
     bool Test(int target);
     bool Node(int pos, std::uint64_t& relevant);
     bool LeadNode(std::uint64_t& relevant);
+    bool SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners, std::uint64_t& relevant);
     bool FollowNode(int pos, std::uint64_t& relevant);
     bool AfterCard(int pos, std::uint64_t& relevant);
     bool LastTrick(std::uint64_t& relevant);

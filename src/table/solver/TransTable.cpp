@@ -9,12 +9,38 @@ namespace {
 // Probing stops and the table is cleared before the slot array is half full.
 constexpr std::size_t MaxProbe = 16;
 
-std::array<int, 4> SuitCounts(std::uint64_t lengths) {
-    std::array<int, 4> counts{};
-    for (int seat = 0; seat < 4; ++seat) {
-        for (int suit = 0; suit < 4; ++suit) counts[suit] += static_cast<int>((lengths >> (seat * 16 + suit * 4)) & 15);
+// Cards per suit, a nibble each: no suit holds more than 13, so the nibbles never carry.
+unsigned SuitCounts(std::uint64_t lengths) {
+    return static_cast<unsigned>((lengths + (lengths >> 16) + (lengths >> 32) + (lengths >> 48)) & 0xFFFF);
+}
+inline int CountOf(unsigned counts, int suit) { return static_cast<int>((counts >> (4 * suit)) & 15); }
+int CardsOf(std::uint64_t lengths) {
+    const unsigned counts = SuitCounts(lengths);
+    return CountOf(counts, 0) + CountOf(counts, 1) + CountOf(counts, 2) + CountOf(counts, 3);
+}
+
+// Per suit a nibble: bits 1 and 3 the planes of the top card, bits 0 and 2 of the second.
+std::uint16_t TopTwo(const OwnerKey& owners, unsigned counts) {
+    unsigned sig = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        const int c = CountOf(counts, suit);
+        // Shifted up one so that a suit of one card reads a zero second card.
+        const std::uint64_t chunk = ((owners.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFFFFFFU) << 1;
+        const int shift = c == 0 ? 0 : c - 1;
+        const unsigned p0 = static_cast<unsigned>(chunk >> shift) & 3;
+        const unsigned p1 = static_cast<unsigned>(chunk >> (shift + 16)) & 3;
+        sig |= (p0 | (p1 << 2)) << (4 * suit);
     }
-    return counts;
+    return static_cast<std::uint16_t>(sig);
+}
+
+std::uint16_t TopTwoCare(const TopCounts& top) {
+    unsigned care = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (top[suit] >= 1) care |= 0b1010U << (4 * suit);
+        if (top[suit] >= 2) care |= 0b0101U << (4 * suit);
+    }
+    return static_cast<std::uint16_t>(care);
 }
 
 TopCounts TopOf(const OwnerKey& mask) {
@@ -31,11 +57,11 @@ bool Matches(const OwnerKey& owners, const OwnerKey& mask, const OwnerKey& entry
 }
 // The plane mask of the top `top[s]` cards of each suit, for a position whose suits hold
 // `counts[s]` cards in all.
-OwnerKey TopMask(const TopCounts& top, const std::array<int, 4>& counts) {
+OwnerKey TopMask(const TopCounts& top, unsigned counts) {
     OwnerKey mask{{0, 0}};
     for (int suit = 0; suit < 4; ++suit) {
         const int k = top[suit];
-        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (counts[suit] - k);
+        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (CountOf(counts, suit) - k);
         mask.Word[suit >> 1] |= (plane | (plane << 16)) << (32 * (suit & 1));
     }
     return mask;
@@ -56,6 +82,56 @@ void TransTable::Clear() {
     }
     slotsUsed_ = 0;
     blocksUsed_ = 0;
+}
+
+// Makes room when the memory is full. Positions with many cards left cost the most to search
+// again, so those are kept, whole shapes at a time, up to half the blocks and a quarter of the
+// slots; the others go.
+void TransTable::Thin() {
+    std::array<std::size_t, 53> blocksAt{};
+    std::array<std::size_t, 53> slotsAt{};
+    for (const Slot& slot : slots_) {
+        if (slot.Generation != generation_) continue;
+        const int cards = CardsOf(slot.Lengths);
+        ++slotsAt[cards];
+        for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) ++blocksAt[cards];
+    }
+    int floor = 53;
+    std::size_t keptBlocks = 0;
+    std::size_t keptSlots = 0;
+    while (floor > 0 && keptBlocks + blocksAt[floor - 1] <= blockCount_ / 2 &&
+           keptSlots + slotsAt[floor - 1] <= slots_.size() / 4) {
+        --floor;
+        keptBlocks += blocksAt[floor];
+        keptSlots += slotsAt[floor];
+    }
+
+    // Kept blocks move down in order, so none is overwritten before it has moved.
+    std::vector<std::uint32_t> moved(blocksUsed_, NoBlock);
+    std::vector<Slot> kept;
+    kept.reserve(keptSlots);
+    for (const Slot& slot : slots_) {
+        // A slot may be new and still empty: the store that found the memory full made it.
+        if (slot.Generation != generation_ || slot.Head == NoBlock || CardsOf(slot.Lengths) < floor) continue;
+        kept.push_back(slot);
+        for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) moved[b] = 0;
+    }
+    std::uint32_t used = 0;
+    for (std::uint32_t b = 0; b < blocksUsed_; ++b) {
+        if (moved[b] == NoBlock) continue;
+        moved[b] = used;
+        if (b != used) blocks_[used] = blocks_[b];
+        ++used;
+    }
+    for (std::uint32_t b = 0; b < used; ++b) {
+        if (blocks_[b].Next != NoBlock) blocks_[b].Next = moved[blocks_[b].Next];
+    }
+    Clear();
+    blocksUsed_ = used;
+    for (const Slot& old : kept) {
+        Slot* slot = FindSlot(old.Lengths, static_cast<int>(old.Leader), true);
+        if (slot != nullptr) slot->Head = moved[old.Head];
+    }
 }
 
 std::size_t TransTable::SlotIndex(std::uint64_t lengths, int leader) const {
@@ -85,22 +161,34 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool c
 
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
-    const Slot* slot = FindSlot(lengths, leader, false);
+    Slot* slot = FindSlot(lengths, leader, false);
     if (slot == nullptr) return bounds;
+    const std::uint16_t sig = TopTwo(owners, SuitCounts(lengths));
+    Block* frontBlock = nullptr;
     for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
-        const Block& block = blocks_[b];
+        Block& block = blocks_[b];
+        if (frontBlock == nullptr) frontBlock = &block;
         for (std::uint32_t i = 0; i < block.Count; ++i) {
+            const Filter& filter = block.Filters[i];
+            // Only an entry whose bound decides the cut is worth matching.
+            if (filter.Lower < cut && filter.Upper >= cut) continue;
+            if (((filter.TopTwo ^ sig) & filter.Care) != 0) continue;
             const Entry& entry = block.Entries[i];
             if (!Matches(owners, entry.Mask, entry.Owners)) continue;
-            if (entry.Lower > bounds.Lower) {
-                bounds.Lower = entry.Lower;
+            if (filter.Lower >= cut) {
+                bounds.Lower = filter.Lower;
                 bounds.LowerTop = TopOf(entry.Mask);
-            }
-            if (entry.Upper < bounds.Upper) {
-                bounds.Upper = entry.Upper;
+            } else {
+                bounds.Upper = filter.Upper;
                 bounds.UpperTop = TopOf(entry.Mask);
             }
-            if (bounds.Lower >= cut || bounds.Upper < cut) return bounds;
+            // Entries that answer move to the front of their chain, where the next lookup of
+            // this shape starts.
+            if (&block != frontBlock || i != 0) {
+                std::swap(block.Filters[i], frontBlock->Filters[0]);
+                std::swap(block.Entries[i], frontBlock->Entries[0]);
+            }
+            return bounds;
         }
     }
     return bounds;
@@ -110,28 +198,16 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
                        int lower, int upper) {
     Slot* slot = FindSlot(lengths, leader, true);
     if (slot == nullptr) {
-        Clear();
+        Thin();
         slot = FindSlot(lengths, leader, true);
         if (slot == nullptr) return;
     }
-    const OwnerKey mask = TopMask(top, SuitCounts(lengths));
+    const unsigned counts = SuitCounts(lengths);
+    const OwnerKey mask = TopMask(top, counts);
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
-    for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
-        Block& block = blocks_[b];
-        for (std::uint32_t i = 0; i < block.Count; ++i) {
-            Entry& entry = block.Entries[i];
-            if (entry.Mask.Word[0] == mask.Word[0] && entry.Mask.Word[1] == mask.Word[1] &&
-                entry.Owners.Word[0] == masked.Word[0] &&
-                entry.Owners.Word[1] == masked.Word[1]) {
-                entry.Lower = static_cast<std::int8_t>(std::max<int>(entry.Lower, lower));
-                entry.Upper = static_cast<std::int8_t>(std::min<int>(entry.Upper, upper));
-                return;
-            }
-        }
-    }
     if (slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries) {
         if (blocksUsed_ == blockCount_) {
-            Clear();
+            Thin();
             slot = FindSlot(lengths, leader, true);
             if (slot == nullptr) return;
         }
@@ -141,8 +217,10 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
         slot->Head = index;
     }
     Block& head = blocks_[slot->Head];
-    head.Entries[head.Count++] =
-        Entry{mask, masked, static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper)};
+    const std::uint16_t care = TopTwoCare(top);
+    head.Filters[head.Count] = Filter{care, static_cast<std::uint16_t>(TopTwo(owners, counts) & care),
+                                      static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper), 0};
+    head.Entries[head.Count++] = Entry{mask, masked};
 }
 
 }  // namespace corvane::sds

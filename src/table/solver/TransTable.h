@@ -11,8 +11,8 @@
 //
 // Entries sit in blocks of a few, so a lookup reads neighbouring memory rather than chasing one
 // pointer per entry. Memory is fixed at construction. Clearing bumps a generation number, so it
-// costs nothing; when the blocks or the slot array fill up the whole table is cleared and the
-// search goes on with an empty one.
+// costs nothing; when the blocks or the slot array fill up, the positions with the fewest cards
+// left are dropped and the search goes on with the rest.
 #pragma once
 
 #include <array>
@@ -41,13 +41,16 @@ struct TableBounds {
 
 class TransTable {
 public:
-    // Sizes are powers of two; a block of three entries is 128 bytes and a slot 24.
+    // Sizes are powers of two; a block of twelve entries is 512 bytes and a slot 24.
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
 
-    // The bounds of the position as far as they decide whether the side on lead takes `cut`
-    // tricks: combines the matching entries, stopping as soon as they decide it.
+    // Starts fetching the memory a lookup of this shape reads first.
+    void Prefetch(std::uint64_t lengths, int leader) const { __builtin_prefetch(&slots_[SlotIndex(lengths, leader)]); }
+
+    // A bound of the position that decides whether the side on lead takes `cut` tricks, from
+    // the first matching entry that decides it; the default bounds when none does.
     TableBounds Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut);
 
     // Records lower <= value <= upper for every position of this shape whose owners of the top
@@ -65,17 +68,27 @@ private:
     struct Entry {
         OwnerKey Mask;    // the top cards the entry rests on, as planes
         OwnerKey Owners;  // already masked
+    };
+    // What a walk reads first: the bounds, and who holds the top two cards of each suit as far
+    // as the entry rests on them (a nibble per suit, see TopTwo), so most entries are passed
+    // over without reading the entry itself.
+    struct Filter {
+        std::uint16_t Care;
+        std::uint16_t TopTwo;
         std::int8_t Lower;
         std::int8_t Upper;
+        std::uint16_t Unused;
     };
-    static constexpr int BlockEntries = 3;
+    static constexpr int BlockEntries = 12;
     struct alignas(64) Block {
-        std::array<Entry, BlockEntries> Entries;
         std::uint32_t Next;
         std::uint32_t Count;
+        std::array<Filter, BlockEntries> Filters;
+        std::array<Entry, BlockEntries> Entries;
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
 
+    void Thin();
     std::size_t SlotIndex(std::uint64_t lengths, int leader) const;
     Slot* FindSlot(std::uint64_t lengths, int leader, bool create);
 
