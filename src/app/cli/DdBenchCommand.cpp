@@ -86,7 +86,8 @@ sds::Holdings SymmetricVoidsDeal() {
 }
 
 void Print(const char* what, const Summary& s) {
-    std::printf("%-28s mean %8.1f ms  median %8.1f ms  max %8.1f ms\n", what, s.Mean, s.Median, s.Max);
+    std::printf("%-28s mean %8.1f ms  median %8.1f ms  max %8.1f ms\n", what, s.Mean, s.Median,
+                s.Max);
     std::fflush(stdout);
 }
 
@@ -96,7 +97,8 @@ void Run(const DdBenchOptions& opts) {
         throw Failure();
     }
     std::vector<sds::Holdings> deals;
-    for (int seed = opts.first; seed <= opts.last; ++seed) deals.push_back(ToHoldings(DealFromSeed(seed).Holdings));
+    for (int seed = opts.first; seed <= opts.last; ++seed)
+        deals.push_back(ToHoldings(DealFromSeed(seed).Holdings));
 
     std::vector<double> tableMs;
     std::vector<double> leadMs;
@@ -113,7 +115,7 @@ void Run(const DdBenchOptions& opts) {
             sds::Position position;
             position.Hand = deal;
             position.Trump = trump;
-            position.Leader = 3;  // South declares, West leads
+            position.Leader = 3; // South declares, West leads
             start = ThreadCpuMs();
             solver->Solve(position, -1, 3);
             leadMs.push_back(ThreadCpuMs() - start);
@@ -128,26 +130,28 @@ void Run(const DdBenchOptions& opts) {
     if (opts.worst) {
         const double start = ThreadCpuMs();
         const std::uint64_t worstNodes = solver->CalcTable(SymmetricVoidsDeal()).Nodes;
-        std::printf("%-28s %8.1f ms, %llu nodes\n", "symmetric voids, full table", ThreadCpuMs() - start,
-                    static_cast<unsigned long long>(worstNodes));
+        std::printf("%-28s %8.1f ms, %llu nodes\n", "symmetric voids, full table",
+                    ThreadCpuMs() - start, static_cast<unsigned long long>(worstNodes));
     }
 
     if (opts.threads > 1) {
         auto wall = [&](int threads) {
             const auto t0 = std::chrono::steady_clock::now();
             sds::CalcTables(deals, threads);
-            return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+            return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count();
         };
         const double one = wall(1);
         const double many = wall(opts.threads);
-        std::printf("batch of %zu tables: 1 thread %.0f ms, %d threads %.0f ms, speed-up %.2f\n", deals.size(),
-                    one, opts.threads, many, one / many);
+        std::printf("batch of %zu tables: 1 thread %.0f ms, %d threads %.0f ms, speed-up %.2f\n",
+                    deals.size(), one, opts.threads, many, one / many);
     }
 }
 
 const CommandRegistration registration([](CLI::App& program) {
     auto opts = std::make_shared<DdBenchOptions>();
-    CLI::App* cmd = program.add_subcommand("ddbench", "Time the double-dummy solver on seeded deals");
+    CLI::App* cmd =
+        program.add_subcommand("ddbench", "Time the double-dummy solver on seeded deals");
     cmd->add_option("--first", opts->first, "First seed")->capture_default_str();
     cmd->add_option("--last", opts->last, "Last seed")->capture_default_str();
     cmd->add_option("--threads", opts->threads, "Also time the batch on this many threads")
@@ -156,5 +160,5 @@ const CommandRegistration registration([](CLI::App& program) {
     cmd->callback([opts] { Run(*opts); });
 });
 
-}  // namespace
-}  // namespace corvane::cli
+} // namespace
+} // namespace corvane::cli

@@ -6,15 +6,14 @@ namespace corvane::sds {
 
 DecisionTally::DecisionTally(int tricksLeft, const std::array<std::int32_t, 14>& payoff,
                              bool northSouthMoves, std::vector<int> preference)
-    : tricksLeft_(std::clamp(tricksLeft, 0, 13)),
-      payoffByScore_(payoff),
-      northSouth_(northSouthMoves),
-      preference_(std::move(preference)),
-      rankOf_(preference_.size(), 0),
-      payoff_(preference_.size(), 0),
+    : tricksLeft_(std::clamp(tricksLeft, 0, 13)), payoffByScore_(payoff),
+      northSouth_(northSouthMoves), preference_(std::move(preference)),
+      rankOf_(preference_.size(), 0), payoff_(preference_.size(), 0),
       tricks_(preference_.size(), 0) {
-    for (std::size_t k = 0; k < preference_.size(); ++k) rankOf_[static_cast<std::size_t>(preference_[k])] = static_cast<int>(k);
-    const auto [low, high] = std::minmax_element(payoffByScore_.begin(), payoffByScore_.begin() + tricksLeft_ + 1);
+    for (std::size_t k = 0; k < preference_.size(); ++k)
+        rankOf_[static_cast<std::size_t>(preference_[k])] = static_cast<int>(k);
+    const auto [low, high] =
+        std::minmax_element(payoffByScore_.begin(), payoffByScore_.begin() + tricksLeft_ + 1);
     payoffRange_ = static_cast<long long>(*high) - *low;
 }
 
@@ -31,7 +30,8 @@ void DecisionTally::Add(const std::vector<int>& scores) {
     for (int i = 0; i < Choices(); ++i) {
         const int s = scores[static_cast<std::size_t>(i)];
         scores_.push_back(s);
-        payoff_[static_cast<std::size_t>(i)] += payoffByScore_[static_cast<std::size_t>(std::clamp(s, 0, tricksLeft_))];
+        payoff_[static_cast<std::size_t>(i)] +=
+            payoffByScore_[static_cast<std::size_t>(std::clamp(s, 0, tricksLeft_))];
         tricks_[static_cast<std::size_t>(i)] += s;
     }
     ++samples_;
@@ -42,7 +42,8 @@ std::vector<int> DecisionTally::Ranking() const {
     const auto better = [&](int a, int b) {
         const auto ua = static_cast<std::size_t>(a);
         const auto ub = static_cast<std::size_t>(b);
-        if (payoff_[ua] != payoff_[ub]) return northSouth_ ? payoff_[ua] > payoff_[ub] : payoff_[ua] < payoff_[ub];
+        if (payoff_[ua] != payoff_[ub])
+            return northSouth_ ? payoff_[ua] > payoff_[ub] : payoff_[ua] < payoff_[ub];
         if (tricks_[ua] != tricks_[ub]) return tricks_[ua] > tricks_[ub];
         return rankOf_[ua] < rankOf_[ub];
     };
@@ -66,12 +67,14 @@ bool DecisionTally::Settled(int remaining, int unbeatenAfter) const {
     const long long sign = northSouth_ ? 1 : -1;
     for (std::size_t k = 1; k < order.size(); ++k) {
         const int rival = order[k];
-        const long long payoffLead = sign * (payoff_[static_cast<std::size_t>(leader)] - payoff_[static_cast<std::size_t>(rival)]);
+        const long long payoffLead = sign * (payoff_[static_cast<std::size_t>(leader)] -
+                                             payoff_[static_cast<std::size_t>(rival)]);
         // Out of reach: even the largest swing in every remaining layout cannot close the gap.
         // Where the payoff cannot differ at all, the tricks decide.
         if (payoffLead > remaining * payoffRange_) continue;
         if (payoffRange_ == 0 &&
-            tricks_[static_cast<std::size_t>(leader)] - tricks_[static_cast<std::size_t>(rival)] > static_cast<long long>(remaining) * tricksLeft_) {
+            tricks_[static_cast<std::size_t>(leader)] - tricks_[static_cast<std::size_t>(rival)] >
+                static_cast<long long>(remaining) * tricksLeft_) {
             continue;
         }
         if (samples_ < unbeatenAfter) return false;
@@ -82,4 +85,4 @@ bool DecisionTally::Settled(int remaining, int unbeatenAfter) const {
     return true;
 }
 
-}  // namespace corvane::sds
+} // namespace corvane::sds

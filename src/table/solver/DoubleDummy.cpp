@@ -6,7 +6,7 @@
 namespace corvane::sds {
 
 namespace {
-constexpr Ranks AllRanks = 0x7FFC;  // ranks 2..14
+constexpr Ranks AllRanks = 0x7FFC; // ranks 2..14
 // Table memory per solver: 2^18 slots and 2^17 blocks of twelve entries, about 70 MB.
 constexpr std::size_t SlotCountLog2 = 18;
 constexpr std::size_t BlockCountLog2 = 17;
@@ -23,15 +23,16 @@ int HighCardShare(const Holdings& holdings, int tricks) {
     int all = 0;
     for (int seat = 0; seat < 4; ++seat) {
         for (const Ranks r : holdings[seat]) {
-            const int points = std::popcount(r & (Ranks{1} << 14)) * 4 + std::popcount(r & (Ranks{1} << 13)) * 3 +
-                               std::popcount(r & (Ranks{1} << 12)) * 2 + std::popcount(r & (Ranks{1} << 11));
+            const int points =
+                std::popcount(r & (Ranks{1} << 14)) * 4 + std::popcount(r & (Ranks{1} << 13)) * 3 +
+                std::popcount(r & (Ranks{1} << 12)) * 2 + std::popcount(r & (Ranks{1} << 11));
             all += points;
             if ((seat & 1) == 0) ns += points;
         }
     }
     return all == 0 ? tricks / 2 : (ns * tricks + all / 2) / all;
 }
-}  // namespace
+} // namespace
 
 int ValidatePosition(const Position& p) {
     if (p.Trump < 0 || p.Trump > 4 || p.Leader < 0 || p.Leader > 3 || p.TrickCount < 0 ||
@@ -85,8 +86,7 @@ int ValidateRequest(int target, int solutions, int tricksLeft) {
     return SDS_OK;
 }
 
-DoubleDummySolver::DoubleDummySolver()
-    : table_(SlotCountLog2, BlockCountLog2), searcher_(table_) {}
+DoubleDummySolver::DoubleDummySolver() : table_(SlotCountLog2, BlockCountLog2), searcher_(table_) {}
 
 SolveResult DoubleDummySolver::Solve(const Position& position, int target, int solutions) {
     SolveResult result;
@@ -101,9 +101,11 @@ SolveResult DoubleDummySolver::Solve(const Position& position, int target, int s
     for (const auto& hand : position.Hand) {
         for (int suit = 0; suit < 4; ++suit) cards[suit] |= hand[suit];
     }
-    for (int i = 0; i < position.TrickCount; ++i) cards[position.TrickSuit[i]] |= Ranks{1} << position.TrickRank[i];
+    for (int i = 0; i < position.TrickCount; ++i)
+        cards[position.TrickSuit[i]] |= Ranks{1} << position.TrickRank[i];
     bool continues = position.Trump == lastTrump_;
-    for (int suit = 0; suit < 4; ++suit) continues = continues && (cards[suit] & ~lastCards_[suit]) == 0;
+    for (int suit = 0; suit < 4; ++suit)
+        continues = continues && (cards[suit] & ~lastCards_[suit]) == 0;
     if (!continues) table_.Clear();
     lastTrump_ = position.Trump;
     lastCards_ = cards;
@@ -118,13 +120,15 @@ SolveResult DoubleDummySolver::Solve(const Position& position, int target, int s
             const int score = searcher_.SolveAfter(moves[i], guess);
             guess = score;
             if (target > 0 && score < target) continue;
-            result.Cards[result.Count++] = CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, score};
+            result.Cards[result.Count++] =
+                CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, score};
         }
     } else {
         const int goal = target == -1 ? searcher_.Solve((left + 1) / 2) : target;
         for (int i = 0; i < n; ++i) {
             if (!searcher_.Reaches(moves[i], goal)) continue;
-            result.Cards[result.Count++] = CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, goal};
+            result.Cards[result.Count++] =
+                CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, goal};
             if (solutions == 1) break;
         }
     }
@@ -148,7 +152,7 @@ TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
     position.Hand = holdings;
     result.Code = ValidatePosition(position);
     if (result.Code != SDS_OK) return result;
-    lastTrump_ = -1;  // the next Solve starts afresh
+    lastTrump_ = -1; // the next Solve starts afresh
     const std::uint64_t nodesBefore = searcher_.Nodes();
     const int tricks = HandLength(holdings[0]);
     int northSouth = HighCardShare(holdings, tricks);
@@ -169,4 +173,4 @@ TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
     return result;
 }
 
-}  // namespace corvane::sds
+} // namespace corvane::sds

@@ -7,10 +7,18 @@ namespace corvane::sds {
 
 namespace {
 
-constexpr int LengthShift(int seat, int suit) { return seat * 16 + suit * 4; }
-inline int HighRank(Ranks r) { return 31 - std::countl_zero(r); }
-inline Ranks Bit(int rank) { return Ranks{1} << rank; }
-inline std::uint64_t SuitBits(int suit, Ranks r) { return static_cast<std::uint64_t>(r) << (16 * suit); }
+constexpr int LengthShift(int seat, int suit) {
+    return seat * 16 + suit * 4;
+}
+inline int HighRank(Ranks r) {
+    return 31 - std::countl_zero(r);
+}
+inline Ranks Bit(int rank) {
+    return Ranks{1} << rank;
+}
+inline std::uint64_t SuitBits(int suit, Ranks r) {
+    return static_cast<std::uint64_t>(r) << (16 * suit);
+}
 inline Ranks SuitPart(std::uint64_t relevant, int suit) {
     return static_cast<Ranks>((relevant >> (16 * suit)) & 0xFFFF);
 }
@@ -60,11 +68,15 @@ void ForEachGroup(Ranks mine, Ranks live, F f) {
     }
 }
 
-}  // namespace
+} // namespace
 
-Searcher::Searcher(TransTable& table) : table_(table) { Compressor(); }
+Searcher::Searcher(TransTable& table) : table_(table) {
+    Compressor();
+}
 
-void Searcher::ClearHistory() { history_ = {}; }
+void Searcher::ClearHistory() {
+    history_ = {};
+}
 
 void Searcher::Reset(const Position& p) {
     trump_ = p.Trump;
@@ -87,7 +99,8 @@ void Searcher::Reset(const Position& p) {
         live_[p.TrickSuit[i]] |= Bit(p.TrickRank[i]);
         const int w = i == 0 ? 0 : trick.Winner[i - 1];
         trick.Winner[i] =
-            i > 0 && Beats(trick.Suit[i], trick.Rank[i], trick.Suit[w], trick.Rank[w], trump_) ? i : w;
+            i > 0 && Beats(trick.Suit[i], trick.Rank[i], trick.Suit[w], trick.Rank[w], trump_) ? i
+                                                                                               : w;
     }
     rootPos_ = p.TrickCount;
     const int toPlay = (p.Leader + p.TrickCount) & 3;
@@ -390,7 +403,7 @@ void BringBestForward(M* moves, int from, int n) {
     std::copy_backward(moves + from, moves + best, moves + best + 1);
     moves[from] = m;
 }
-}  // namespace
+} // namespace
 
 int Searcher::GenerateLeads(Move* moves) const {
     const int leader = tricks_[trickIndex_].Leader;
@@ -405,9 +418,11 @@ int Searcher::GenerateLeads(Move* moves) const {
         const Ranks live = live_[suit];
         const int top = HighRank(live);
         const bool sideSuit = suitGame && suit != trump_;
-        const bool opponentRuffs = sideSuit && ((hand_[lho][suit] == 0 && hand_[lho][trump_] != 0) ||
-                                                (hand_[rho][suit] == 0 && hand_[rho][trump_] != 0));
-        const bool partnerRuffs = sideSuit && hand_[partner][suit] == 0 && hand_[partner][trump_] != 0;
+        const bool opponentRuffs =
+            sideSuit && ((hand_[lho][suit] == 0 && hand_[lho][trump_] != 0) ||
+                         (hand_[rho][suit] == 0 && hand_[rho][trump_] != 0));
+        const bool partnerRuffs =
+            sideSuit && hand_[partner][suit] == 0 && hand_[partner][trump_] != 0;
         // Weights tuned on the node counts of whole tables: a suit the opponents ruff comes
         // last, and trumps late, as the leads that work are seldom those.
         int suitWeight = 0;
@@ -426,13 +441,13 @@ int Searcher::GenerateLeads(Move* moves) const {
             } else if (partnerTop) {
                 w += 30 - rank;
             } else if (lhoTop) {
-                w += 10 - rank;  // the top card on the left must be played or let partner win
+                w += 10 - rank; // the top card on the left must be played or let partner win
             } else {
                 w -= rank;
             }
             // Leads that refuted earlier positions come first; the heuristic orders the rest.
             moves[n++] = Move{suit, rank, std::countr_zero(group),
-                               w * 64 + std::min(history_[leader][suit][rank], 4095)};
+                              w * 64 + std::min(history_[leader][suit][rank], 4095)};
         });
     }
     return n;
@@ -451,7 +466,7 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
             moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
         });
     }
-    if (n == 1) return n;  // nothing to order
+    if (n == 1) return n; // nothing to order
 
     const int w = trick.Winner[pos - 1];
     const int winSuit = trick.Suit[w];
@@ -565,7 +580,8 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
 }
 
 // Tries the leader's cards; the answer goes to the table when `owners` is given.
-bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners, std::uint64_t& relevant) {
+bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners,
+                           std::uint64_t& relevant) {
     const int left = tricksLeft_;
     Move moves[13];
     const int n = GenerateLeads(moves);
@@ -578,7 +594,8 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
         UnplayCard(0, moves[i].Suit, moves[i].Rank);
         if (result == leaderMax) {
             relevant = childRelevant;
-            if (owners != nullptr) table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
+            if (owners != nullptr)
+                table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
             if (i > 0) AddHistory(leader, moves[i], left * left);
             return result;
         }
@@ -589,4 +606,4 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
     return !leaderMax;
 }
 
-}  // namespace corvane::sds
+} // namespace corvane::sds

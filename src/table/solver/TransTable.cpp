@@ -6,14 +6,17 @@
 namespace corvane::sds {
 
 namespace {
-// Probing stops and the table is cleared before the slot array is half full.
+// Probing stops, and the table is thinned, before the slot array is half full.
 constexpr std::size_t MaxProbe = 16;
 
 // Cards per suit, a nibble each: no suit holds more than 13, so the nibbles never carry.
 unsigned SuitCounts(std::uint64_t lengths) {
-    return static_cast<unsigned>((lengths + (lengths >> 16) + (lengths >> 32) + (lengths >> 48)) & 0xFFFF);
+    return static_cast<unsigned>((lengths + (lengths >> 16) + (lengths >> 32) + (lengths >> 48)) &
+                                 0xFFFF);
 }
-inline int CountOf(unsigned counts, int suit) { return static_cast<int>((counts >> (4 * suit)) & 15); }
+inline int CountOf(unsigned counts, int suit) {
+    return static_cast<int>((counts >> (4 * suit)) & 15);
+}
 int CardsOf(std::uint64_t lengths) {
     const unsigned counts = SuitCounts(lengths);
     return CountOf(counts, 0) + CountOf(counts, 1) + CountOf(counts, 2) + CountOf(counts, 3);
@@ -25,7 +28,8 @@ std::uint16_t TopTwo(const OwnerKey& owners, unsigned counts) {
     for (int suit = 0; suit < 4; ++suit) {
         const int c = CountOf(counts, suit);
         // Shifted up one so that a suit of one card reads a zero second card.
-        const std::uint64_t chunk = ((owners.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFFFFFFU) << 1;
+        const std::uint64_t chunk = ((owners.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFFFFFFU)
+                                    << 1;
         const int shift = c == 0 ? 0 : c - 1;
         const unsigned p0 = static_cast<unsigned>(chunk >> shift) & 3;
         const unsigned p1 = static_cast<unsigned>(chunk >> (shift + 16)) & 3;
@@ -46,7 +50,8 @@ std::uint16_t TopTwoCare(const TopCounts& top) {
 TopCounts TopOf(const OwnerKey& mask) {
     TopCounts top{};
     for (int suit = 0; suit < 4; ++suit) {
-        top[suit] = static_cast<std::uint8_t>(std::popcount((mask.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFF));
+        top[suit] = static_cast<std::uint8_t>(
+            std::popcount((mask.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFF));
     }
     return top;
 }
@@ -66,7 +71,7 @@ OwnerKey TopMask(const TopCounts& top, unsigned counts) {
     }
     return mask;
 }
-}  // namespace
+} // namespace
 
 TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
     : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0}),
@@ -76,7 +81,7 @@ TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
 
 void TransTable::Clear() {
     ++generation_;
-    if (generation_ == 0) {  // wrapped: old stamps could look current again
+    if (generation_ == 0) { // wrapped: old stamps could look current again
         std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0});
         generation_ = 1;
     }
@@ -112,7 +117,8 @@ void TransTable::Thin() {
     kept.reserve(keptSlots);
     for (const Slot& slot : slots_) {
         // A slot may be new and still empty: the store that found the memory full made it.
-        if (slot.Generation != generation_ || slot.Head == NoBlock || CardsOf(slot.Lengths) < floor) continue;
+        if (slot.Generation != generation_ || slot.Head == NoBlock || CardsOf(slot.Lengths) < floor)
+            continue;
         kept.push_back(slot);
         for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) moved[b] = 0;
     }
@@ -154,7 +160,8 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool c
             ++slotsUsed_;
             return &slot;
         }
-        if (slot.Lengths == lengths && slot.Leader == static_cast<std::uint32_t>(leader)) return &slot;
+        if (slot.Lengths == lengths && slot.Leader == static_cast<std::uint32_t>(leader))
+            return &slot;
     }
     return nullptr;
 }
@@ -194,8 +201,8 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
     return bounds;
 }
 
-void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top,
-                       int lower, int upper) {
+void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners,
+                       const TopCounts& top, int lower, int upper) {
     Slot* slot = FindSlot(lengths, leader, true);
     if (slot == nullptr) {
         Thin();
@@ -218,9 +225,10 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
     }
     Block& head = blocks_[slot->Head];
     const std::uint16_t care = TopTwoCare(top);
-    head.Filters[head.Count] = Filter{care, static_cast<std::uint16_t>(TopTwo(owners, counts) & care),
-                                      static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper), 0};
+    head.Filters[head.Count] =
+        Filter{care, static_cast<std::uint16_t>(TopTwo(owners, counts) & care),
+               static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper)};
     head.Entries[head.Count++] = Entry{mask, masked};
 }
 
-}  // namespace corvane::sds
+} // namespace corvane::sds

@@ -35,19 +35,21 @@ using TopCounts = std::array<std::uint8_t, 4>;
 struct TableBounds {
     int Lower = 0;
     int Upper = 13;
-    TopCounts LowerTop{};  // which cards the lower bound rests on
+    TopCounts LowerTop{}; // which cards the lower bound rests on
     TopCounts UpperTop{};
 };
 
 class TransTable {
-public:
+  public:
     // Sizes are powers of two; a block of twelve entries is 512 bytes and a slot 24.
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
 
     // Starts fetching the memory a lookup of this shape reads first.
-    void Prefetch(std::uint64_t lengths, int leader) const { __builtin_prefetch(&slots_[SlotIndex(lengths, leader)]); }
+    void Prefetch(std::uint64_t lengths, int leader) const {
+        __builtin_prefetch(&slots_[SlotIndex(lengths, leader)]);
+    }
 
     // A bound of the position that decides whether the side on lead takes `cut` tricks, from
     // the first matching entry that decides it; the default bounds when none does.
@@ -55,19 +57,19 @@ public:
 
     // Records lower <= value <= upper for every position of this shape whose owners of the top
     // cards named by `top` agree with `owners`.
-    void Store(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top, int lower,
-               int upper);
+    void Store(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top,
+               int lower, int upper);
 
-private:
+  private:
     struct Slot {
         std::uint64_t Lengths;
         std::uint32_t Generation;
-        std::uint32_t Head;  // newest block, NoBlock when none
+        std::uint32_t Head; // newest block, NoBlock when none
         std::uint32_t Leader;
     };
     struct Entry {
-        OwnerKey Mask;    // the top cards the entry rests on, as planes
-        OwnerKey Owners;  // already masked
+        OwnerKey Mask;   // the top cards the entry rests on, as planes
+        OwnerKey Owners; // already masked
     };
     // What a walk reads first: the bounds, and who holds the top two cards of each suit as far
     // as the entry rests on them (a nibble per suit, see TopTwo), so most entries are passed
@@ -77,7 +79,6 @@ private:
         std::uint16_t TopTwo;
         std::int8_t Lower;
         std::int8_t Upper;
-        std::uint16_t Unused;
     };
     static constexpr int BlockEntries = 12;
     struct alignas(64) Block {
@@ -93,7 +94,7 @@ private:
     Slot* FindSlot(std::uint64_t lengths, int leader, bool create);
 
     std::vector<Slot> slots_;
-    std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read
+    std::unique_ptr<Block[]> blocks_; // left uninitialised: a block is written before it is read
     std::size_t blockCount_;
     std::size_t slotMask_;
     std::size_t slotsUsed_ = 0;
@@ -101,4 +102,4 @@ private:
     std::uint32_t generation_ = 1;
 };
 
-}  // namespace corvane::sds
+} // namespace corvane::sds
