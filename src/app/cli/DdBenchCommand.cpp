@@ -115,7 +115,7 @@ void Run(const DdBenchOptions& opts) {
             sds::Position position;
             position.Hand = deal;
             position.Trump = trump;
-            position.Leader = 3; // South declares, West leads
+            position.Leader = 3;  // South declares, West leads
             start = ThreadCpuMs();
             solver->Solve(position, -1, 3);
             leadMs.push_back(ThreadCpuMs() - start);
@@ -160,5 +160,5 @@ const CommandRegistration registration([](CLI::App& program) {
     cmd->callback([opts] { Run(*opts); });
 });
 
-} // namespace
-} // namespace corvane::cli
+}  // namespace
+}  // namespace corvane::cli

@@ -85,4 +85,4 @@ bool DecisionTally::Settled(int remaining, int unbeatenAfter) const {
     return true;
 }
 
-} // namespace corvane::sds
+}  // namespace corvane::sds

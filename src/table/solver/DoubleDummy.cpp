@@ -6,7 +6,7 @@
 namespace corvane::sds {
 
 namespace {
-constexpr Ranks AllRanks = 0x7FFC; // ranks 2..14
+constexpr Ranks AllRanks = 0x7FFC;  // ranks 2..14
 // Table memory per solver: 2^18 slots and 2^17 blocks of twelve entries, about 70 MB.
 constexpr std::size_t SlotCountLog2 = 18;
 constexpr std::size_t BlockCountLog2 = 17;
@@ -32,7 +32,7 @@ int HighCardShare(const Holdings& holdings, int tricks) {
     }
     return all == 0 ? tricks / 2 : (ns * tricks + all / 2) / all;
 }
-} // namespace
+}  // namespace
 
 int ValidatePosition(const Position& p) {
     if (p.Trump < 0 || p.Trump > 4 || p.Leader < 0 || p.Leader > 3 || p.TrickCount < 0 ||
@@ -152,7 +152,7 @@ TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
     position.Hand = holdings;
     result.Code = ValidatePosition(position);
     if (result.Code != SDS_OK) return result;
-    lastTrump_ = -1; // the next Solve starts afresh
+    lastTrump_ = -1;  // the next Solve starts afresh
     const std::uint64_t nodesBefore = searcher_.Nodes();
     const int tricks = HandLength(holdings[0]);
     int northSouth = HighCardShare(holdings, tricks);
@@ -173,4 +173,4 @@ TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
     return result;
 }
 
-} // namespace corvane::sds
+}  // namespace corvane::sds

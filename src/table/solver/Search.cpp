@@ -68,7 +68,7 @@ void ForEachGroup(Ranks mine, Ranks live, F f) {
     }
 }
 
-} // namespace
+}  // namespace
 
 Searcher::Searcher(TransTable& table) : table_(table) {
     Compressor();
@@ -403,7 +403,7 @@ void BringBestForward(M* moves, int from, int n) {
     std::copy_backward(moves + from, moves + best, moves + best + 1);
     moves[from] = m;
 }
-} // namespace
+}  // namespace
 
 int Searcher::GenerateLeads(Move* moves) const {
     const int leader = tricks_[trickIndex_].Leader;
@@ -441,7 +441,7 @@ int Searcher::GenerateLeads(Move* moves) const {
             } else if (partnerTop) {
                 w += 30 - rank;
             } else if (lhoTop) {
-                w += 10 - rank; // the top card on the left must be played or let partner win
+                w += 10 - rank;  // the top card on the left must be played or let partner win
             } else {
                 w -= rank;
             }
@@ -466,7 +466,7 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
             moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
         });
     }
-    if (n == 1) return n; // nothing to order
+    if (n == 1) return n;  // nothing to order
 
     const int w = trick.Winner[pos - 1];
     const int winSuit = trick.Suit[w];
@@ -606,4 +606,4 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
     return !leaderMax;
 }
 
-} // namespace corvane::sds
+}  // namespace corvane::sds

@@ -71,7 +71,7 @@ OwnerKey TopMask(const TopCounts& top, unsigned counts) {
     }
     return mask;
 }
-} // namespace
+}  // namespace
 
 TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
     : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0}),
@@ -81,7 +81,7 @@ TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
 
 void TransTable::Clear() {
     ++generation_;
-    if (generation_ == 0) { // wrapped: old stamps could look current again
+    if (generation_ == 0) {  // wrapped: old stamps could look current again
         std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0});
         generation_ = 1;
     }
@@ -231,4 +231,4 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
     head.Entries[head.Count++] = Entry{mask, masked};
 }
 
-} // namespace corvane::sds
+}  // namespace corvane::sds

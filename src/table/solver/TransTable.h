@@ -35,7 +35,7 @@ using TopCounts = std::array<std::uint8_t, 4>;
 struct TableBounds {
     int Lower = 0;
     int Upper = 13;
-    TopCounts LowerTop{}; // which cards the lower bound rests on
+    TopCounts LowerTop{};  // which cards the lower bound rests on
     TopCounts UpperTop{};
 };
 
@@ -64,12 +64,12 @@ class TransTable {
     struct Slot {
         std::uint64_t Lengths;
         std::uint32_t Generation;
-        std::uint32_t Head; // newest block, NoBlock when none
+        std::uint32_t Head;  // newest block, NoBlock when none
         std::uint32_t Leader;
     };
     struct Entry {
-        OwnerKey Mask;   // the top cards the entry rests on, as planes
-        OwnerKey Owners; // already masked
+        OwnerKey Mask;    // the top cards the entry rests on, as planes
+        OwnerKey Owners;  // already masked
     };
     // What a walk reads first: the bounds, and who holds the top two cards of each suit as far
     // as the entry rests on them (a nibble per suit, see TopTwo), so most entries are passed
@@ -94,7 +94,7 @@ class TransTable {
     Slot* FindSlot(std::uint64_t lengths, int leader, bool create);
 
     std::vector<Slot> slots_;
-    std::unique_ptr<Block[]> blocks_; // left uninitialised: a block is written before it is read
+    std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read
     std::size_t blockCount_;
     std::size_t slotMask_;
     std::size_t slotsUsed_ = 0;
@@ -102,4 +102,4 @@ class TransTable {
     std::uint32_t generation_ = 1;
 };
 
-} // namespace corvane::sds
+}  // namespace corvane::sds

@@ -34,7 +34,7 @@ constexpr TopCounts TopTwoOfFirstSuit{2, 0, 0, 0};
 
 TEST(TransTableTest, AnEntryServesPositionsThatDifferOnlyBelowItsCards) {
     TransTable table(6, 4);
-    const std::uint64_t lengths = EvenLengths(3); // 12 cards a suit
+    const std::uint64_t lengths = EvenLengths(3);  // 12 cards a suit
     table.Store(lengths, 0, TopOwners(1, 2, 12), TopTwoOfFirstSuit, 5, 5);
 
     // The third card's owner is not part of the entry.
@@ -81,5 +81,5 @@ TEST(TransTableTest, AFullTableKeepsThePositionsWithTheMostCardsLeft) {
     EXPECT_EQ(table.Lookup(small(1), 0, TopOwners(1, 2, 4), 1).Lower, 0);
 }
 
-} // namespace
-} // namespace corvane::sds
+}  // namespace
+}  // namespace corvane::sds
