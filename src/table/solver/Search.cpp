@@ -389,6 +389,15 @@ std::uint64_t Searcher::CoverGroups(std::uint64_t relevant, const Move* moves, i
 }
 
 namespace {
+// After `move` failed with an answer resting on `relevant`: when the card lies below every
+// marked rank of its suit, so does any lower card of the suit below the lowest mark, and
+// playing one of those is the same as playing `move`.
+template <class M>
+void NoteSmall(const M& move, std::uint64_t relevant, std::array<int, 4>& smallBelow) {
+    const Ranks marked = SuitPart(relevant, move.Suit);
+    const int lowest = marked == 0 ? 16 : std::countr_zero(marked);
+    if (move.Rank < lowest) smallBelow[move.Suit] = std::max(smallBelow[move.Suit], lowest);
+}
 // Brings the heaviest of moves[from..n) to moves[from], the others keeping their order, so
 // moves come out as a stable sort would give them while a cutoff at the first move (the usual
 // case) costs one pass.
@@ -529,8 +538,10 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     Move moves[13];
     const int n = GenerateFollows(pos, moves);
     std::uint64_t all = 0;
+    std::array<int, 4> smallBelow{};
     for (int i = 0; i < n; ++i) {
         BringBestForward(moves, i, n);
+        if (moves[i].Rank < smallBelow[moves[i].Suit]) continue;
         std::uint64_t childRelevant = 0;
         PlayCard(pos, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(pos, childRelevant);
@@ -541,6 +552,7 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
             return result;
         }
         all |= childRelevant;
+        NoteSmall(moves[i], childRelevant, smallBelow);
     }
     relevant = CoverGroups(all, moves, n);
     return !isMax;
@@ -586,8 +598,10 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
     Move moves[13];
     const int n = GenerateLeads(moves);
     std::uint64_t all = 0;
+    std::array<int, 4> smallBelow{};
     for (int i = 0; i < n; ++i) {
         BringBestForward(moves, i, n);
+        if (moves[i].Rank < smallBelow[moves[i].Suit]) continue;
         std::uint64_t childRelevant = 0;
         PlayCard(0, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(0, childRelevant);
@@ -600,6 +614,7 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             return result;
         }
         all |= childRelevant;
+        NoteSmall(moves[i], childRelevant, smallBelow);
     }
     relevant = CoverGroups(all, moves, n);
     if (owners != nullptr) table_.Store(lengths_, leader, *owners, TopFor(relevant), 0, cut - 1);
