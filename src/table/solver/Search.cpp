@@ -22,6 +22,13 @@ inline std::uint64_t SuitBits(int suit, Ranks r) {
 inline Ranks SuitPart(std::uint64_t relevant, int suit) {
     return static_cast<Ranks>((relevant >> (16 * suit)) & 0xFFFF);
 }
+// No rank of the suit is marked: every card of it counts only as a small card.
+constexpr int Unmarked = 16;
+// The lowest rank of `suit` an answer resting on `relevant` depends on, Unmarked when none.
+inline int LowestMark(std::uint64_t relevant, int suit) {
+    const Ranks marked = SuitPart(relevant, suit);
+    return marked == 0 ? Unmarked : std::countr_zero(marked);
+}
 
 // Packs the bits of x selected by mask into the low bits, byte by byte through a table.
 struct CompressTable {
@@ -305,8 +312,11 @@ int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
     const int rho = (owner + 3) & 3;
     const int leftLength = std::popcount(hand_[lho][suit]);
     const int rightLength = std::popcount(hand_[rho][suit]);
-    // Once the opponents are out of the suit the small cards win too.
-    int won = tops >= std::max(leftLength, rightLength) ? std::popcount(mine) : tops;
+    // Once the opponents are out of the suit the small cards win too, as long as partner is out
+    // of it as well: a higher card partner must play would take the lead away from them.
+    const int partnerLength = std::popcount(hand_[owner ^ 2][suit]);
+    int won = tops >= std::max({leftLength, rightLength, partnerLength}) ? std::popcount(mine)
+                                                                         : tops;
     if (trump_ < 4 && suit != trump_) {
         if (hand_[lho][trump_] != 0) won = std::min(won, leftLength);
         if (hand_[rho][trump_] != 0) won = std::min(won, rightLength);
@@ -365,12 +375,8 @@ void Searcher::AddHistory(int seat, const Move& move, int bonus) {
 // group's top card. That holds in another position only if the group is whole there too, so a
 // group reaching down past the lowest marked rank of its suit is marked down to its bottom.
 std::uint64_t Searcher::CoverGroups(std::uint64_t relevant, const Move* moves, int n) {
-    constexpr int Unmarked = 16;
     std::array<int, 4> lowest{};
-    for (int suit = 0; suit < 4; ++suit) {
-        const Ranks marked = SuitPart(relevant, suit);
-        lowest[suit] = marked == 0 ? Unmarked : std::countr_zero(marked);
-    }
+    for (int suit = 0; suit < 4; ++suit) lowest[suit] = LowestMark(relevant, suit);
     // Lowering a suit's mark can bring another group of it across the mark: repeat until none does.
     for (bool changed = true; changed;) {
         changed = false;
@@ -390,14 +396,14 @@ std::uint64_t Searcher::CoverGroups(std::uint64_t relevant, const Move* moves, i
 
 namespace {
 // After `move` failed with an answer resting on `relevant`: when the card lies below every
-// marked rank of its suit, so does any lower card of the suit below the lowest mark, and
+// marked rank of its suit, so does any other card of the suit below the lowest mark, and
 // playing one of those is the same as playing `move`.
 template <class M>
 void NoteSmall(const M& move, std::uint64_t relevant, std::array<int, 4>& smallBelow) {
-    const Ranks marked = SuitPart(relevant, move.Suit);
-    const int lowest = marked == 0 ? 16 : std::countr_zero(marked);
+    const int lowest = LowestMark(relevant, move.Suit);
     if (move.Rank < lowest) smallBelow[move.Suit] = std::max(smallBelow[move.Suit], lowest);
 }
+
 // Brings the heaviest of moves[from..n) to moves[from], the others keeping their order, so
 // moves come out as a stable sort would give them while a cutoff at the first move (the usual
 // case) costs one pass.
