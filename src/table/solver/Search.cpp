@@ -30,10 +30,12 @@ inline int LowestMark(std::uint64_t relevant, int suit) {
     return marked == 0 ? Unmarked : std::countr_zero(marked);
 }
 
-// Packs the bits of x selected by mask into the low bits, byte by byte through a table.
-struct CompressTable {
-    std::array<std::array<std::uint8_t, 256>, 256> Bits{};
-    CompressTable() {
+// Byte tables for bit work without loops: packing the bits a mask selects into the low bits,
+// and finding the j-th lowest set bit.
+struct BitTables {
+    std::array<std::array<std::uint8_t, 256>, 256> Packed{};  // [mask][x]
+    std::array<std::array<std::uint8_t, 8>, 256> Nth{};       // [x][j]
+    BitTables() {
         for (int mask = 0; mask < 256; ++mask) {
             for (int x = 0; x < 256; ++x) {
                 int out = 0;
@@ -41,19 +43,28 @@ struct CompressTable {
                 for (int b = 0; b < 8; ++b) {
                     if ((mask >> b) & 1) out |= ((x >> b) & 1) << k++;
                 }
-                Bits[mask][x] = static_cast<std::uint8_t>(out);
+                Packed[mask][x] = static_cast<std::uint8_t>(out);
+            }
+            int j = 0;
+            for (int b = 0; b < 8; ++b) {
+                if ((mask >> b) & 1) Nth[mask][j++] = static_cast<std::uint8_t>(b);
             }
         }
     }
 };
-const CompressTable& Compressor() {
-    static const CompressTable table;
-    return table;
+const BitTables& Tables() {
+    static const BitTables tables;
+    return tables;
 }
-inline std::uint64_t Compress(const CompressTable& t, Ranks x, Ranks mask) {
-    const unsigned lo = t.Bits[mask & 255][x & 255];
-    const unsigned hi = t.Bits[(mask >> 8) & 255][(x >> 8) & 255];
+inline std::uint64_t Compress(const BitTables& t, Ranks x, Ranks mask) {
+    const unsigned lo = t.Packed[mask & 255][x & 255];
+    const unsigned hi = t.Packed[(mask >> 8) & 255][(x >> 8) & 255];
     return lo | (hi << std::popcount(mask & 255U));
+}
+// The j-th lowest set bit of x (from 0), which must have more than j bits set.
+inline int NthLowest(const BitTables& t, Ranks x, int j) {
+    const int low = std::popcount(x & 255U);
+    return j < low ? t.Nth[x & 255][j] : 8 + t.Nth[(x >> 8) & 255][j - low];
 }
 
 inline bool Beats(int suit, int rank, int winSuit, int winRank, int trump) {
@@ -78,7 +89,7 @@ void ForEachGroup(Ranks mine, Ranks live, F f) {
 }  // namespace
 
 Searcher::Searcher(TransTable& table) : table_(table) {
-    Compressor();
+    Tables();
 }
 
 void Searcher::ClearHistory() {
@@ -263,7 +274,7 @@ bool Searcher::LastTrick(std::uint64_t& relevant) {
 }
 
 OwnerKey Searcher::Owners() const {
-    const CompressTable& t = Compressor();
+    const BitTables& t = Tables();
     OwnerKey key{{0, 0}};
     for (int suit = 0; suit < 4; ++suit) {
         const Ranks live = live_[suit];
@@ -286,13 +297,13 @@ TopCounts Searcher::TopFor(std::uint64_t relevant) const {
 }
 
 std::uint64_t Searcher::RelevantFor(const TopCounts& top) const {
+    const BitTables& t = Tables();
     std::uint64_t relevant = 0;
     for (int suit = 0; suit < 4; ++suit) {
         if (top[suit] == 0) continue;
         // The lowest marked card is the top[suit]-th highest live card of the suit.
-        Ranks live = live_[suit];
-        for (int i = std::popcount(live) - top[suit]; i > 0; --i) live &= live - 1;
-        relevant |= SuitBits(suit, live & (~live + 1));
+        const Ranks live = live_[suit];
+        relevant |= SuitBits(suit, Bit(NthLowest(t, live, std::popcount(live) - top[suit])));
     }
     return relevant;
 }
