@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace corvane::sds {
 
@@ -166,34 +167,78 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool c
     return nullptr;
 }
 
+namespace {
+constexpr std::uint64_t EachByte = 0x0101010101010101ULL;
+constexpr std::uint64_t EachLane = 0x0001000100010001ULL;  // lanes of 16 bits
+
+// Bit i set for each byte i of x whose top bit is set.
+inline unsigned ByteTops(std::uint64_t x) {
+    return static_cast<unsigned>((((x >> 7) & EachByte) * 0x0102040810204080ULL) >> 56);
+}
+// Bit i set for each 16-bit lane i of x that is zero.
+inline unsigned ZeroLanes(std::uint64_t x) {
+    const std::uint64_t low = 0x7FFF * EachLane;
+    const std::uint64_t nonzero = ((x | ((x & low) + low)) >> 15) & EachLane;
+    return ~static_cast<unsigned>((nonzero * 0x0001000200040008ULL) >> 48) & 0xF;
+}
+template <class T>
+inline std::uint64_t Word(const T* at) {
+    std::uint64_t w;
+    std::memcpy(&w, at, sizeof w);
+    return w;
+}
+
+// The lanes of a block whose bound decides `cut` and whose top two cards agree with `sig`.
+unsigned Candidates(const std::uint8_t* lower, const std::uint8_t* upper, const std::uint16_t* care,
+                    const std::uint16_t* topTwo, int cut, std::uint16_t sig) {
+    // Bounds are at most 13, so adding 128 - cut sets a byte's top bit exactly when the bound is
+    // at least the cut, and no byte carries into the next.
+    const std::uint64_t bias = static_cast<std::uint64_t>(128 - cut) * EachByte;
+    const std::uint64_t tops = 0x80 * EachByte;
+    unsigned decides = 0;
+    for (int w = 0; w < 2; ++w) {
+        const std::uint64_t atLeast = (Word(lower + 8 * w) + bias) & tops;
+        const std::uint64_t below = ~(Word(upper + 8 * w) + bias) & tops;
+        decides |= ByteTops(atLeast | below) << (8 * w);
+    }
+    const std::uint64_t sigs = sig * EachLane;
+    unsigned agrees = 0;
+    for (int w = 0; w < 3; ++w)
+        agrees |= ZeroLanes((Word(topTwo + 4 * w) ^ sigs) & Word(care + 4 * w)) << (4 * w);
+    return decides & agrees;
+}
+}  // namespace
+
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
     Slot* slot = FindSlot(lengths, leader, false);
     if (slot == nullptr) return bounds;
     const std::uint16_t sig = TopTwo(owners, SuitCounts(lengths));
-    Block* frontBlock = nullptr;
+    Block* front = nullptr;
     for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
         Block& block = blocks_[b];
-        if (frontBlock == nullptr) frontBlock = &block;
-        for (std::uint32_t i = 0; i < block.Count; ++i) {
-            const Filter& filter = block.Filters[i];
-            // Only an entry whose bound decides the cut is worth matching.
-            if (filter.Lower < cut && filter.Upper >= cut) continue;
-            if (((filter.TopTwo ^ sig) & filter.Care) != 0) continue;
+        if (front == nullptr) front = &block;
+        for (unsigned lanes = Candidates(block.Lower.data(), block.Upper.data(), block.Care.data(),
+                                         block.TopTwo.data(), cut, sig);
+             lanes != 0; lanes &= lanes - 1) {
+            const int i = std::countr_zero(lanes);
             const Entry& entry = block.Entries[i];
             if (!Matches(owners, entry.Mask, entry.Owners)) continue;
-            if (filter.Lower >= cut) {
-                bounds.Lower = filter.Lower;
+            if (block.Lower[i] >= cut) {
+                bounds.Lower = block.Lower[i];
                 bounds.LowerTop = TopOf(entry.Mask);
             } else {
-                bounds.Upper = filter.Upper;
+                bounds.Upper = block.Upper[i];
                 bounds.UpperTop = TopOf(entry.Mask);
             }
             // Entries that answer move to the front of their chain, where the next lookup of
             // this shape starts.
-            if (&block != frontBlock || i != 0) {
-                std::swap(block.Filters[i], frontBlock->Filters[0]);
-                std::swap(block.Entries[i], frontBlock->Entries[0]);
+            if (&block != front || i != 0) {
+                std::swap(block.Lower[i], front->Lower[0]);
+                std::swap(block.Upper[i], front->Upper[0]);
+                std::swap(block.Care[i], front->Care[0]);
+                std::swap(block.TopTwo[i], front->TopTwo[0]);
+                std::swap(block.Entries[i], front->Entries[0]);
             }
             return bounds;
         }
@@ -219,16 +264,21 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
             if (slot == nullptr) return;
         }
         const auto index = static_cast<std::uint32_t>(blocksUsed_++);
-        blocks_[index].Next = slot->Head;
-        blocks_[index].Count = 0;
+        Block& block = blocks_[index];
+        block.Next = slot->Head;
+        block.Count = 0;
+        block.Lower.fill(0);
+        block.Upper.fill(13);
         slot->Head = index;
     }
     Block& head = blocks_[slot->Head];
     const std::uint16_t care = TopTwoCare(top);
-    head.Filters[head.Count] =
-        Filter{care, static_cast<std::uint16_t>(TopTwo(owners, counts) & care),
-               static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper)};
-    head.Entries[head.Count++] = Entry{mask, masked};
+    const std::uint32_t i = head.Count++;
+    head.Lower[i] = static_cast<std::uint8_t>(lower);
+    head.Upper[i] = static_cast<std::uint8_t>(upper);
+    head.Care[i] = care;
+    head.TopTwo[i] = static_cast<std::uint16_t>(TopTwo(owners, counts) & care);
+    head.Entries[i] = Entry{mask, masked};
 }
 
 }  // namespace corvane::sds

@@ -71,20 +71,18 @@ class TransTable {
         OwnerKey Mask;    // the top cards the entry rests on, as planes
         OwnerKey Owners;  // already masked
     };
-    // What a walk reads first: the bounds, and who holds the top two cards of each suit as far
-    // as the entry rests on them (a nibble per suit, see TopTwo), so most entries are passed
-    // over without reading the entry itself.
-    struct Filter {
-        std::uint16_t Care;
-        std::uint16_t TopTwo;
-        std::int8_t Lower;
-        std::int8_t Upper;
-    };
     static constexpr int BlockEntries = 12;
+    // A block keeps at its head, lane by lane, what a walk reads first: the bounds, and who holds
+    // the top two cards of each suit as far as the entry rests on them (a nibble per suit, see
+    // TopTwo). A walk tests all lanes of a block at once and reads only the entries that pass.
+    // Lanes past Count hold bounds 0 and 13, which decide no cut.
     struct alignas(64) Block {
         std::uint32_t Next;
         std::uint32_t Count;
-        std::array<Filter, BlockEntries> Filters;
+        std::array<std::uint8_t, 16> Lower;
+        std::array<std::uint8_t, 16> Upper;
+        std::array<std::uint16_t, BlockEntries> Care;
+        std::array<std::uint16_t, BlockEntries> TopTwo;
         std::array<Entry, BlockEntries> Entries;
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
