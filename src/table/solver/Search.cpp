@@ -486,11 +486,15 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
     const bool follows = hand_[seat][led] != 0;
 
     int n = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        if (follows && suit != led) continue;
+    auto addGroups = [&](int suit) {
         ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
             moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
         });
+    };
+    if (follows) {
+        addGroups(led);
+    } else {
+        for (int suit = 0; suit < 4; ++suit) addGroups(suit);
     }
     if (n == 1) return n;  // nothing to order
 
