@@ -367,14 +367,22 @@ int Searcher::QuickTricks(int leader, std::uint64_t& relevant) const {
     return std::min(total, tricksLeft_);
 }
 
-// Tricks the leader's side surely loses: the top trump in an opponent's hand wins a trick.
+// Tricks the leader's side surely loses: each trump of an opponent's hand that stands above
+// every trump of the other three hands wins a trick of its own.
 int Searcher::SureLosers(int leader, std::uint64_t& relevant) const {
     relevant = 0;
     if (trump_ == 4 || live_[trump_] == 0) return 0;
-    const int top = HighRank(live_[trump_]);
-    if ((hand_[leader][trump_] | hand_[leader ^ 2][trump_]) & Bit(top)) return 0;
-    relevant = SuitBits(trump_, Bit(top));
-    return 1;
+    const Ranks trumps = live_[trump_];
+    const int top = HighRank(trumps);
+    const int holder = (hand_[(leader + 1) & 3][trump_] & Bit(top)) != 0 ? (leader + 1) & 3
+                     : (hand_[(leader + 3) & 3][trump_] & Bit(top)) != 0 ? (leader + 3) & 3
+                                                                          : -1;
+    if (holder < 0) return 0;
+    const Ranks mine = hand_[holder][trump_];
+    const Ranks others = trumps & ~mine;
+    const Ranks run = others == 0 ? mine : mine & ~(Bit(HighRank(others) + 1) - 1);
+    relevant = SuitBits(trump_, Bit(std::countr_zero(run)));
+    return std::popcount(run);
 }
 
 void Searcher::AddHistory(int seat, const Move& move, int bonus) {
