@@ -336,8 +336,9 @@ int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
 }
 
 // Tricks the leader's side takes at once: the leader cashes its own top cards in every suit,
-// or leads a small card to partner's top cards in one suit and partner cashes those.
-int Searcher::QuickTricks(int leader, std::uint64_t& relevant) const {
+// or leads a small card to partner's top cards in one suit and partner cashes those. Counting
+// stops once `cut` is reached.
+int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     const int partner = leader ^ 2;
     int total = 0;
     relevant = 0;
@@ -351,6 +352,8 @@ int Searcher::QuickTricks(int leader, std::uint64_t& relevant) const {
         if (won > 0) {
             total += won;
             relevant |= SuitBits(suit, Bit(lowestTop));
+            // Enough already: the answer rests only on the suits counted so far.
+            if (total >= cut) return std::min(total, tricksLeft_);
             continue;
         }
         const int viaPartner = CashableTricks(partner, suit, lowestTop);
@@ -602,7 +605,7 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
 
     // The cheap bounds first: they need no memory, and the table's memory arrives meanwhile.
     if (left > 2) table_.Prefetch(lengths_, leader);
-    if (QuickTricks(leader, relevant) >= cut) return leaderMax;
+    if (QuickTricks(leader, cut, relevant) >= cut) return leaderMax;
     if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
     // Two tricks from the end a search is cheaper than the table.
     if (left == 2) return SearchLeads(leader, leaderMax, cut, nullptr, relevant);

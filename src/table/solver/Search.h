@@ -90,7 +90,7 @@ private:
     void UncompleteTrick();
 
     int CashableTricks(int owner, int suit, int& lowestTop) const;
-    int QuickTricks(int leader, std::uint64_t& relevant) const;
+    int QuickTricks(int leader, int cut, std::uint64_t& relevant) const;
     int SureLosers(int leader, std::uint64_t& relevant) const;
     OwnerKey Owners() const;
     TopCounts TopFor(std::uint64_t relevant) const;
