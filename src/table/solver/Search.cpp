@@ -363,8 +363,16 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
             bestPartnerTop = lowestTop;
         }
     }
-    if (bestPartner > total) {
-        relevant = SuitBits(bestPartnerSuit, Bit(bestPartnerTop));
+    if (bestPartner == 0) return std::min(total, tricksLeft_);
+    // At no trump the leader can cash its own suits first and cross to partner's suit last, if
+    // partner has other cards to play meanwhile and so keeps all of that suit.
+    const int partnerSpare = tricksLeft_ - std::popcount(hand_[partner][bestPartnerSuit]);
+    const std::uint64_t partnerMark = SuitBits(bestPartnerSuit, Bit(bestPartnerTop));
+    if (trump_ == 4 && total > 0 && total <= partnerSpare) {
+        relevant |= partnerMark;
+        total += bestPartner;
+    } else if (bestPartner > total) {
+        relevant = partnerMark;
         total = bestPartner;
     }
     return std::min(total, tricksLeft_);
