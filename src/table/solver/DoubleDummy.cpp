@@ -158,10 +158,11 @@ TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
     int northSouth = HighCardShare(holdings, tricks);
     for (int strain = 0; strain < 5; ++strain) {
         table_.Clear();
-        searcher_.ClearHistory();
         position.Trump = strain;
         for (int leader = 0; leader < 4; ++leader) {
             position.Leader = leader;
+            // What refuted positions led from one seat misleads the search from the next.
+            searcher_.ClearHistory();
             searcher_.Reset(position);
             const bool northSouthLeads = (leader & 1) == 0;
             const int won = searcher_.Solve(northSouthLeads ? northSouth : tricks - northSouth);
