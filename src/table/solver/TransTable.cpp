@@ -57,6 +57,10 @@ TopCounts TopOf(const OwnerKey& mask) {
     return top;
 }
 
+// How many cards an entry rests on, counted twice: each card has a bit in both planes.
+int CardsRestedOn(const OwnerKey& mask) {
+    return std::popcount(mask.Word[0]) + std::popcount(mask.Word[1]);
+}
 bool Matches(const OwnerKey& owners, const OwnerKey& mask, const OwnerKey& entryOwners) {
     return (owners.Word[0] & mask.Word[0]) == entryOwners.Word[0] &&
            (owners.Word[1] & mask.Word[1]) == entryOwners.Word[1];
@@ -221,9 +225,21 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
         for (unsigned lanes = Candidates(block.Lower.data(), block.Upper.data(), block.Care.data(),
                                          block.TopTwo.data(), cut, sig);
              lanes != 0; lanes &= lanes - 1) {
-            const int i = std::countr_zero(lanes);
+            int i = std::countr_zero(lanes);
+            if (!Matches(owners, block.Entries[i].Mask, block.Entries[i].Owners)) continue;
+            // Of the entries of this block that answer, the one resting on the fewest cards
+            // lets the answer serve the most positions further up.
+            int fewest = CardsRestedOn(block.Entries[i].Mask);
+            for (unsigned rest = lanes & (lanes - 1); rest != 0; rest &= rest - 1) {
+                const int j = std::countr_zero(rest);
+                const Entry& other = block.Entries[j];
+                if (!Matches(owners, other.Mask, other.Owners)) continue;
+                if (const int cards = CardsRestedOn(other.Mask); cards < fewest) {
+                    fewest = cards;
+                    i = j;
+                }
+            }
             const Entry& entry = block.Entries[i];
-            if (!Matches(owners, entry.Mask, entry.Owners)) continue;
             if (block.Lower[i] >= cut) {
                 bounds.Lower = block.Lower[i];
                 bounds.LowerTop = TopOf(entry.Mask);
