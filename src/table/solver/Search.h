@@ -7,7 +7,9 @@
 // Every answer comes with the set of ranks it rested on (a rank set per suit). A trick won by
 // rank marks the winning card; cards below the lowest marked rank of a suit only count as small
 // cards. Answers at the start of a trick go to the transposition table keyed on who holds the
-// marked cards, so they serve every position that differs only in small cards.
+// marked cards, so they serve every position that differs only in small cards. In the same way,
+// once a card has failed below every mark of its suit, the player's other cards of the suit
+// below those marks fail with it and are not tried.
 #pragma once
 
 #include "table/solver/TransTable.h"

@@ -185,6 +185,8 @@ inline unsigned ZeroLanes(std::uint64_t x) {
     const std::uint64_t nonzero = ((x | ((x & low) + low)) >> 15) & EachLane;
     return ~static_cast<unsigned>((nonzero * 0x0001000200040008ULL) >> 48) & 0xF;
 }
+// Lane i of a word read from memory is its i-th byte or 16-bit lane from the bottom.
+static_assert(std::endian::native == std::endian::little);
 template <class T>
 inline std::uint64_t Word(const T* at) {
     std::uint64_t w;

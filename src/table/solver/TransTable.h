@@ -72,6 +72,7 @@ class TransTable {
         OwnerKey Owners;  // already masked
     };
     static constexpr int BlockEntries = 12;
+    static constexpr int BoundLanes = 16;  // BlockEntries rounded up to two words of bytes
     // A block keeps at its head, lane by lane, what a walk reads first: the bounds, and who holds
     // the top two cards of each suit as far as the entry rests on them (a nibble per suit, see
     // TopTwo). A walk tests all lanes of a block at once and reads only the entries that pass.
@@ -79,8 +80,8 @@ class TransTable {
     struct alignas(64) Block {
         std::uint32_t Next;
         std::uint32_t Count;
-        std::array<std::uint8_t, 16> Lower;
-        std::array<std::uint8_t, 16> Upper;
+        std::array<std::uint8_t, BoundLanes> Lower;
+        std::array<std::uint8_t, BoundLanes> Upper;
         std::array<std::uint16_t, BlockEntries> Care;
         std::array<std::uint16_t, BlockEntries> TopTwo;
         std::array<Entry, BlockEntries> Entries;
