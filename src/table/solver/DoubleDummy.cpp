@@ -146,31 +146,41 @@ SolveResult DoubleDummySolver::Solve(const Position& position, int target, int s
     return result;
 }
 
-TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
-    TableResult result;
+StrainResult DoubleDummySolver::CalcStrain(const Holdings& holdings, int strain) {
+    StrainResult result;
     Position position;
     position.Hand = holdings;
+    position.Trump = strain;
     result.Code = ValidatePosition(position);
     if (result.Code != SDS_OK) return result;
     lastTrump_ = -1;  // the next Solve starts afresh
+    table_.Clear();
     const std::uint64_t nodesBefore = searcher_.Nodes();
     const int tricks = HandLength(holdings[0]);
     int northSouth = HighCardShare(holdings, tricks);
-    for (int strain = 0; strain < 5; ++strain) {
-        table_.Clear();
-        position.Trump = strain;
-        for (int leader = 0; leader < 4; ++leader) {
-            position.Leader = leader;
-            // What refuted positions led from one seat misleads the search from the next.
-            searcher_.ClearHistory();
-            searcher_.Reset(position);
-            const bool northSouthLeads = (leader & 1) == 0;
-            const int won = searcher_.Solve(northSouthLeads ? northSouth : tricks - northSouth);
-            result.Tricks[strain][(leader + 3) & 3] = tricks - won;
-            northSouth = northSouthLeads ? won : tricks - won;
-        }
+    for (int leader = 0; leader < 4; ++leader) {
+        position.Leader = leader;
+        // What refuted positions led from one seat misleads the search from the next.
+        searcher_.ClearHistory();
+        searcher_.Reset(position);
+        const bool northSouthLeads = (leader & 1) == 0;
+        const int won = searcher_.Solve(northSouthLeads ? northSouth : tricks - northSouth);
+        result.Tricks[(leader + 3) & 3] = tricks - won;
+        northSouth = northSouthLeads ? won : tricks - won;
     }
     result.Nodes = searcher_.Nodes() - nodesBefore;
+    return result;
+}
+
+TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
+    TableResult result;
+    for (int strain = 0; strain < 5; ++strain) {
+        const StrainResult part = CalcStrain(holdings, strain);
+        result.Code = part.Code;
+        if (result.Code != SDS_OK) return result;
+        result.Tricks[strain] = part.Tricks;
+        result.Nodes += part.Nodes;
+    }
     return result;
 }
 

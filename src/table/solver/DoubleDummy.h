@@ -44,6 +44,13 @@ struct TableResult {
 
 using Holdings = std::array<std::array<Ranks, 4>, 4>;
 
+// One strain of a table: tricks per declarer seat.
+struct StrainResult {
+    int Code = SDS_OK;
+    std::uint64_t Nodes = 0;
+    std::array<int, 4> Tricks{};
+};
+
 class DoubleDummySolver {
 public:
     DoubleDummySolver();
@@ -53,8 +60,11 @@ public:
     // otherwise it is cleared, so a solve depends only on the solves of the same hand before it.
     SolveResult Solve(const Position& position, int target, int solutions);
 
-    // The table of a deal; starts from an empty table memory, so it depends on nothing else.
+    // The table of a deal, strain by strain as CalcStrain gives them.
     TableResult CalcTable(const Holdings& holdings);
+    // One strain of the table of a deal; starts from an empty table memory, so it depends on
+    // nothing else.
+    StrainResult CalcStrain(const Holdings& holdings, int strain);
 
 private:
     TransTable table_;

@@ -9,22 +9,37 @@
 namespace corvane::sds {
 
 std::vector<TimedTable> CalcTables(const std::vector<Holdings>& deals, int threads) {
-    std::vector<TimedTable> out(deals.size());
+    // The work is handed out a strain at a time: tables differ widely in cost, and smaller
+    // pieces keep the threads busy to the end.
+    constexpr std::size_t Strains = 5;
+    const std::size_t jobs = deals.size() * Strains;
+    std::vector<StrainResult> parts(jobs);
+    std::vector<double> partMs(jobs);
     std::atomic<std::size_t> next{0};
     auto work = [&] {
         auto solver = std::make_unique<DoubleDummySolver>();
-        for (std::size_t i = next++; i < deals.size(); i = next++) {
+        for (std::size_t i = next++; i < jobs; i = next++) {
             const auto start = std::chrono::steady_clock::now();
-            out[i].Result = solver->CalcTable(deals[i]);
-            out[i].Milliseconds =
+            parts[i] = solver->CalcStrain(deals[i / Strains], static_cast<int>(i % Strains));
+            partMs[i] =
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         }
     };
-    const int count = std::clamp(threads, 1, static_cast<int>(std::max<std::size_t>(deals.size(), 1)));
+    const int count = std::clamp(threads, 1, static_cast<int>(std::max<std::size_t>(jobs, 1)));
     std::vector<std::thread> pool;
     for (int t = 1; t < count; ++t) pool.emplace_back(work);
     work();
     for (std::thread& t : pool) t.join();
+
+    std::vector<TimedTable> out(deals.size());
+    for (std::size_t i = 0; i < jobs; ++i) {
+        TimedTable& table = out[i / Strains];
+        const StrainResult& part = parts[i];
+        if (part.Code != SDS_OK) table.Result.Code = part.Code;
+        table.Result.Tricks[i % Strains] = part.Tricks;
+        table.Result.Nodes += part.Nodes;
+        table.Milliseconds += partMs[i];
+    }
     return out;
 }
 
