@@ -136,10 +136,15 @@ TEST(CalcTableTest, SameInputSameAnswerAndNodesWhateverTheThreads) {
     const std::vector<TimedTable> one = CalcTables(deals, 1);
     const std::vector<TimedTable> two = CalcTables(deals, 2);
     const std::vector<TimedTable> again = CalcTables(deals, 1);
+    auto solver = std::make_unique<DoubleDummySolver>();
     for (std::size_t i = 0; i < deals.size(); ++i) {
         EXPECT_EQ(one[i].Result.Tricks, two[i].Result.Tricks);
         EXPECT_EQ(one[i].Result.Nodes, two[i].Result.Nodes);
         EXPECT_EQ(one[i].Result.Nodes, again[i].Result.Nodes);
+        // A batch, worked strain by strain, gives what one solver gives for the whole table.
+        const TableResult alone = solver->CalcTable(deals[i]);
+        EXPECT_EQ(alone.Tricks, one[i].Result.Tricks);
+        EXPECT_EQ(alone.Nodes, one[i].Result.Nodes);
     }
 }
 
