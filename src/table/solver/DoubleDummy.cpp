@@ -174,7 +174,7 @@ StrainResult DoubleDummySolver::CalcStrain(const Holdings& holdings, int strain)
 
 TableResult DoubleDummySolver::CalcTable(const Holdings& holdings) {
     TableResult result;
-    for (int strain = 0; strain < 5; ++strain) {
+    for (int strain = 0; strain < Strains; ++strain) {
         const StrainResult part = CalcStrain(holdings, strain);
         result.Code = part.Code;
         if (result.Code != SDS_OK) return result;

@@ -33,8 +33,12 @@ struct SolveResult {
     std::array<CardScore, 13> Cards{};
 };
 
-// Tricks per strain (clubs .. no trump) and declarer seat.
-using TrickTable = std::array<std::array<int, 4>, 5>;
+// Strains: the four suits, clubs first, then no trump. The library keeps its own count, as it
+// stands apart from the rest of the program.
+inline constexpr int Strains = 5;
+
+// Tricks per strain and declarer seat.
+using TrickTable = std::array<std::array<int, 4>, Strains>;
 
 struct TableResult {
     int Code = SDS_OK;

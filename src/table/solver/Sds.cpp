@@ -117,7 +117,7 @@ extern "C" int32_t CalcDDtable(int32_t northClubs, int32_t northDiamonds, int32_
     if (solver == nullptr) return SDS_OUT_OF_MEMORY;
     const corvane::sds::TableResult table = solver->CalcTable(hands);
     if (table.Code != SDS_OK) return table.Code;
-    for (int strain = 0; strain < 5; ++strain) {
+    for (int strain = 0; strain < corvane::sds::Strains; ++strain) {
         for (int seat = 0; seat < 4; ++seat) result[strain * 4 + seat] = table.Tricks[strain][seat];
     }
     return SDS_OK;

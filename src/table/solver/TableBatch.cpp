@@ -11,8 +11,8 @@ namespace corvane::sds {
 std::vector<TimedTable> CalcTables(const std::vector<Holdings>& deals, int threads) {
     // The work is handed out a strain at a time: tables differ widely in cost, and smaller
     // pieces keep the threads busy to the end.
-    constexpr std::size_t Strains = 5;
-    const std::size_t jobs = deals.size() * Strains;
+    const std::size_t perDeal = Strains;
+    const std::size_t jobs = deals.size() * perDeal;
     std::vector<StrainResult> parts(jobs);
     std::vector<double> partMs(jobs);
     std::atomic<std::size_t> next{0};
@@ -20,7 +20,7 @@ std::vector<TimedTable> CalcTables(const std::vector<Holdings>& deals, int threa
         auto solver = std::make_unique<DoubleDummySolver>();
         for (std::size_t i = next++; i < jobs; i = next++) {
             const auto start = std::chrono::steady_clock::now();
-            parts[i] = solver->CalcStrain(deals[i / Strains], static_cast<int>(i % Strains));
+            parts[i] = solver->CalcStrain(deals[i / perDeal], static_cast<int>(i % perDeal));
             partMs[i] =
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         }
@@ -33,10 +33,10 @@ std::vector<TimedTable> CalcTables(const std::vector<Holdings>& deals, int threa
 
     std::vector<TimedTable> out(deals.size());
     for (std::size_t i = 0; i < jobs; ++i) {
-        TimedTable& table = out[i / Strains];
+        TimedTable& table = out[i / perDeal];
         const StrainResult& part = parts[i];
         if (part.Code != SDS_OK) table.Result.Code = part.Code;
-        table.Result.Tricks[i % Strains] = part.Tricks;
+        table.Result.Tricks[i % perDeal] = part.Tricks;
         table.Result.Nodes += part.Nodes;
         table.Milliseconds += partMs[i];
     }
