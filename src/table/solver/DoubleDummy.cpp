@@ -115,10 +115,12 @@ SolveResult DoubleDummySolver::Solve(const Position& position, int target, int s
     std::array<RootMove, 13> moves{};
     const int n = searcher_.RootMoves(moves);
     if (solutions == 3) {
-        int guess = (left + 1) / 2;
+        // No card scores more than the position's value, and a card that reaches it scores it
+        // exactly: one test settles each of the best cards, and the others search below it.
+        const int best = searcher_.Solve((left + 1) / 2);
         for (int i = 0; i < n; ++i) {
-            const int score = searcher_.SolveAfter(moves[i], guess);
-            guess = score;
+            const bool reaches = best == 0 || searcher_.Reaches(moves[i], best);
+            const int score = reaches ? best : searcher_.SolveBelow(moves[i], best - 1);
             if (target > 0 && score < target) continue;
             result.Cards[result.Count++] =
                 CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, score};

@@ -86,6 +86,24 @@ void ForEachGroup(Ranks mine, Ranks live, F f) {
     }
 }
 
+// The value in lo..hi, found by yes-or-no tests "at least t?" starting at `guess` and stepping
+// one trick at a time, since answers near the guess are the likely ones.
+template <class T>
+int Converge(int lo, int hi, int guess, T atLeast) {
+    int g = guess;
+    while (lo < hi) {
+        const int t = std::clamp(g, lo + 1, hi);
+        if (atLeast(t)) {
+            lo = t;
+            g = t + 1;
+        } else {
+            hi = t - 1;
+            g = t - 1;
+        }
+    }
+    return lo;
+}
+
 }  // namespace
 
 Searcher::Searcher(TransTable& table) : table_(table) {
@@ -129,20 +147,7 @@ void Searcher::Reset(const Position& p) {
 }
 
 int Searcher::Solve(int guess) {
-    int lo = 0;
-    int hi = tricksLeft_;
-    int g = guess;
-    while (lo < hi) {
-        const int t = std::clamp(g, lo + 1, hi);
-        if (Test(t)) {
-            lo = t;
-            g = t + 1;
-        } else {
-            hi = t - 1;
-            g = t - 1;
-        }
-    }
-    return lo;
+    return Converge(0, tricksLeft_, guess, [this](int t) { return Test(t); });
 }
 
 bool Searcher::Test(int target) {
@@ -162,21 +167,8 @@ bool Searcher::Reaches(const RootMove& move, int target) {
     return reached;
 }
 
-int Searcher::SolveAfter(const RootMove& move, int guess) {
-    int lo = 0;
-    int hi = tricksLeft_;
-    int g = guess;
-    while (lo < hi) {
-        const int t = std::clamp(g, lo + 1, hi);
-        if (Reaches(move, t)) {
-            lo = t;
-            g = t + 1;
-        } else {
-            hi = t - 1;
-            g = t - 1;
-        }
-    }
-    return lo;
+int Searcher::SolveBelow(const RootMove& move, int most) {
+    return Converge(0, most, most, [&](int t) { return Reaches(move, t); });
 }
 
 int Searcher::RootMoves(std::array<RootMove, 13>& out) const {

@@ -53,8 +53,8 @@ public:
     int Solve(int guess);
     // Whether the side to play still takes at least `target` tricks after `move` at the root.
     bool Reaches(const RootMove& move, int target);
-    // The exact tricks the side to play takes after `move`.
-    int SolveAfter(const RootMove& move, int guess);
+    // The exact tricks the side to play takes after `move`, known to be at most `most`.
+    int SolveBelow(const RootMove& move, int most);
 
     // One card for each group of equal cards the player to move may play, highest rank first
     // within a suit, clubs first.
