@@ -114,21 +114,45 @@ SolveResult DoubleDummySolver::Solve(const Position& position, int target, int s
 
     std::array<RootMove, 13> moves{};
     const int n = searcher_.RootMoves(moves);
+    const int northSouth = HighCardShare(position.Hand, left);
+    const int guess =
+        ((position.Leader + position.TrickCount) & 1) == 0 ? northSouth : left - northSouth;
+    // The search that found the value, or confirmed the target, already settled some cards: the
+    // one that reached it, and those tried before it that fell short.
+    auto reaches = [&](const RootMove& move, int goal) {
+        const RootProof& proof = searcher_.LastProof();
+        if (proof.Target == goal) {
+            const Ranks bit = Ranks{1} << move.Rank;
+            if ((proof.Reach[move.Suit] & bit) != 0) return true;
+            if ((proof.Fail[move.Suit] & bit) != 0) return false;
+        }
+        return searcher_.Reaches(move, goal);
+    };
     if (solutions == 3) {
         // No card scores more than the position's value, and a card that reaches it scores it
-        // exactly: one test settles each of the best cards, and the others search below it.
-        const int best = searcher_.Solve((left + 1) / 2);
+        // exactly: one test at most settles each of the best cards, and the others search
+        // below it.
+        const int best = searcher_.Solve(guess);
         for (int i = 0; i < n; ++i) {
-            const bool reaches = best == 0 || searcher_.Reaches(moves[i], best);
-            const int score = reaches ? best : searcher_.SolveBelow(moves[i], best - 1);
+            const bool reached = best == 0 || reaches(moves[i], best);
+            const int score = reached ? best : searcher_.SolveBelow(moves[i], best - 1);
             if (target > 0 && score < target) continue;
             result.Cards[result.Count++] =
                 CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, score};
         }
     } else {
-        const int goal = target == -1 ? searcher_.Solve((left + 1) / 2) : target;
-        for (int i = 0; i < n; ++i) {
-            if (!searcher_.Reaches(moves[i], goal)) continue;
+        const int goal = target == -1 ? searcher_.Solve(guess) : target;
+        // With a target given, one search tells whether any card reaches it.
+        const bool any = target == -1 || searcher_.AtLeast(goal);
+        if (solutions == 1) {
+            // A card the search proved comes first, so that it is usually the one answer.
+            const RootProof& proof = searcher_.LastProof();
+            std::stable_partition(moves.begin(), moves.begin() + n, [&](const RootMove& m) {
+                return proof.Target == goal && (proof.Reach[m.Suit] & (Ranks{1} << m.Rank)) != 0;
+            });
+        }
+        for (int i = 0; any && i < n; ++i) {
+            if (!reaches(moves[i], goal)) continue;
             result.Cards[result.Count++] =
                 CardScore{moves[i].Suit, moves[i].Rank, moves[i].Equals, goal};
             if (solutions == 1) break;

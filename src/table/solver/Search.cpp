@@ -144,6 +144,7 @@ void Searcher::Reset(const Position& p) {
     tricksLeft_ = 0;
     for (int suit = 0; suit < 4; ++suit) tricksLeft_ += std::popcount(hand_[toPlay][suit]);
     tricksMax_ = 0;
+    proof_ = RootProof{};
 }
 
 int Searcher::Solve(int guess) {
@@ -153,8 +154,15 @@ int Searcher::Solve(int guess) {
 bool Searcher::Test(int target) {
     target_ = target;
     tricksMax_ = 0;
+    searching_ = RootProof{target, {}, {}};
     std::uint64_t relevant = 0;
-    return rootPos_ == 0 ? LeadNode(relevant) : FollowNode(rootPos_, relevant);
+    const bool reached = rootPos_ == 0 ? LeadNode(relevant) : FollowNode(rootPos_, relevant);
+    if (reached) proof_ = searching_;
+    return reached;
+}
+
+void Searcher::NoteRoot(const Move& move, bool reached) {
+    (reached ? searching_.Reach : searching_.Fail)[move.Suit] |= Bit(move.Rank);
 }
 
 bool Searcher::Reaches(const RootMove& move, int target) {
@@ -318,8 +326,8 @@ int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
     // Once the opponents are out of the suit the small cards win too, as long as partner is out
     // of it as well: a higher card partner must play would take the lead away from them.
     const int partnerLength = std::popcount(hand_[owner ^ 2][suit]);
-    int won = tops >= std::max({leftLength, rightLength, partnerLength}) ? std::popcount(mine)
-                                                                         : tops;
+    int won =
+        tops >= std::max({leftLength, rightLength, partnerLength}) ? std::popcount(mine) : tops;
     if (trump_ < 4 && suit != trump_) {
         if (hand_[lho][trump_] != 0) won = std::min(won, leftLength);
         if (hand_[rho][trump_] != 0) won = std::min(won, rightLength);
@@ -377,9 +385,9 @@ int Searcher::SureLosers(int leader, std::uint64_t& relevant) const {
     if (trump_ == 4 || live_[trump_] == 0) return 0;
     const Ranks trumps = live_[trump_];
     const int top = HighRank(trumps);
-    const int holder = (hand_[(leader + 1) & 3][trump_] & Bit(top)) != 0 ? (leader + 1) & 3
-                     : (hand_[(leader + 3) & 3][trump_] & Bit(top)) != 0 ? (leader + 3) & 3
-                                                                          : -1;
+    const int holder = (hand_[(leader + 1) & 3][trump_] & Bit(top)) != 0   ? (leader + 1) & 3
+                       : (hand_[(leader + 3) & 3][trump_] & Bit(top)) != 0 ? (leader + 3) & 3
+                                                                           : -1;
     if (holder < 0) return 0;
     const Ranks mine = hand_[holder][trump_];
     const Ranks others = trumps & ~mine;
@@ -569,15 +577,20 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     const bool isMax = (seat & 1) == maxSide_;
     Move moves[13];
     const int n = GenerateFollows(pos, moves);
+    const bool atRoot = trickIndex_ == 0 && pos == rootPos_;
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};
     for (int i = 0; i < n; ++i) {
         BringBestForward(moves, i, n);
-        if (moves[i].Rank < smallBelow[moves[i].Suit]) continue;
+        if (moves[i].Rank < smallBelow[moves[i].Suit]) {
+            if (atRoot) NoteRoot(moves[i], false);
+            continue;
+        }
         std::uint64_t childRelevant = 0;
         PlayCard(pos, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(pos, childRelevant);
         UnplayCard(pos, moves[i].Suit, moves[i].Rank);
+        if (atRoot) NoteRoot(moves[i], result);
         if (result == isMax) {
             relevant = childRelevant;
             if (i > 0) AddHistory(seat, moves[i], tricksLeft_ * tricksLeft_);
@@ -629,15 +642,20 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
     const int left = tricksLeft_;
     Move moves[13];
     const int n = GenerateLeads(moves);
+    const bool atRoot = trickIndex_ == 0 && rootPos_ == 0;
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};
     for (int i = 0; i < n; ++i) {
         BringBestForward(moves, i, n);
-        if (moves[i].Rank < smallBelow[moves[i].Suit]) continue;
+        if (moves[i].Rank < smallBelow[moves[i].Suit]) {
+            if (atRoot) NoteRoot(moves[i], false);
+            continue;
+        }
         std::uint64_t childRelevant = 0;
         PlayCard(0, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(0, childRelevant);
         UnplayCard(0, moves[i].Suit, moves[i].Rank);
+        if (atRoot) NoteRoot(moves[i], result);
         if (result == leaderMax) {
             relevant = childRelevant;
             if (owners != nullptr)

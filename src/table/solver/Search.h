@@ -23,8 +23,8 @@ namespace corvane::sds {
 using Ranks = std::uint32_t;
 
 struct Position {
-    int Trump = 4;   // a suit 0..3, 4 no trump
-    int Leader = 0;  // the seat that led, or leads, the current trick
+    int Trump = 4;       // a suit 0..3, 4 no trump
+    int Leader = 0;      // the seat that led, or leads, the current trick
     int TrickCount = 0;  // cards already played to the current trick, 0..3
     std::array<int, 3> TrickSuit{};
     std::array<int, 3> TrickRank{};
@@ -39,11 +39,19 @@ struct RootMove {
     Ranks Equals = 0;
 };
 
+// What a search that reached its target learned of the cards at the root: per suit, the top
+// cards of the groups proved to reach the target and of those proved to fall short of it.
+struct RootProof {
+    int Target = -1;
+    std::array<Ranks, 4> Reach{};
+    std::array<Ranks, 4> Fail{};
+};
+
 class Searcher {
-public:
+  public:
     explicit Searcher(TransTable& table);
 
-    // The position must be valid (see Validate in DoubleDummy.h).
+    // The position must be valid (see ValidatePosition in DoubleDummy.h).
     void Reset(const Position& position);
 
     // Tricks left to play, the current one included.
@@ -51,6 +59,10 @@ public:
 
     // The most tricks the side to play takes from the root; `guess` starts the search.
     int Solve(int guess);
+    // Whether the side to play takes at least `target` tricks from the root.
+    bool AtLeast(int target) { return Test(target); }
+    // Of the last search that answered yes, which root cards were settled on the way.
+    const RootProof& LastProof() const { return proof_; }
     // Whether the side to play still takes at least `target` tricks after `move` at the root.
     bool Reaches(const RootMove& move, int target);
     // The exact tricks the side to play takes after `move`, known to be at most `most`.
@@ -64,7 +76,7 @@ public:
     // Clears the move-ordering history so a solve does not depend on earlier ones.
     void ClearHistory();
 
-private:
+  private:
     struct Move {
         int Suit;
         int Rank;  // the highest card of its group
@@ -79,9 +91,9 @@ private:
     };
 
     bool Test(int target);
-    bool Node(int pos, std::uint64_t& relevant);
     bool LeadNode(std::uint64_t& relevant);
-    bool SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners, std::uint64_t& relevant);
+    bool SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners,
+                     std::uint64_t& relevant);
     bool FollowNode(int pos, std::uint64_t& relevant);
     bool AfterCard(int pos, std::uint64_t& relevant);
     bool LastTrick(std::uint64_t& relevant);
@@ -102,6 +114,7 @@ private:
     int GenerateLeads(Move* moves) const;
     int GenerateFollows(int pos, Move* moves) const;
     void AddHistory(int seat, const Move& move, int bonus);
+    void NoteRoot(const Move& move, bool reached);
 
     TransTable& table_;
     std::array<std::array<Ranks, 4>, 4> hand_{};
@@ -117,6 +130,8 @@ private:
     std::array<Trick, 14> tricks_{};
     std::array<std::array<std::array<int, 16>, 4>, 4> history_{};
     std::uint64_t nodes_ = 0;
+    RootProof searching_;  // what the running search learns of the root
+    RootProof proof_;
 };
 
 }  // namespace corvane::sds

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -41,6 +43,25 @@ void CheckEnding(DoubleDummySolver& solver, const Position& p) {
     ASSERT_EQ(one.Count, 1);
     EXPECT_EQ(one.Cards[0].Score, best);
     EXPECT_EQ(reference.SolveAfter(one.Cards[0].Suit, one.Cards[0].Rank), best);
+
+    // With a target, solutions 2 lists exactly the cards that reach it, and a target above the
+    // best score finds no card.
+    int left = 0;
+    for (const Ranks r : p.Hand[(p.Leader + p.TrickCount) & 3]) left += std::popcount(r);
+    for (int target = std::max(1, best - 1); target <= std::min(best + 1, left); ++target) {
+        int reaching = 0;
+        for (int i = 0; i < all.Count; ++i) reaching += all.Cards[i].Score >= target ? 1 : 0;
+        const SolveResult listed = solver.Solve(p, target, 2);
+        ASSERT_EQ(listed.Code, SDS_OK);
+        if (reaching == 0) {
+            ASSERT_EQ(listed.Count, 1);
+            EXPECT_EQ(listed.Cards[0].Score, 0);
+            continue;
+        }
+        EXPECT_EQ(listed.Count, reaching) << "target " << target;
+        for (int i = 0; i < listed.Count; ++i)
+            EXPECT_GE(reference.SolveAfter(listed.Cards[i].Suit, listed.Cards[i].Rank), target);
+    }
 }
 
 // Ranks from text such as "K53", for endings written out by hand.
