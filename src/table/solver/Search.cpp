@@ -405,21 +405,14 @@ void Searcher::AddHistory(int seat, const Move& move, int bonus) {
 // group's top card. That holds in another position only if the group is whole there too, so a
 // group reaching down past the lowest marked rank of its suit is marked down to its bottom.
 std::uint64_t Searcher::CoverGroups(std::uint64_t relevant, const Move* moves, int n) {
-    std::array<int, 4> lowest{};
-    for (int suit = 0; suit < 4; ++suit) lowest[suit] = LowestMark(relevant, suit);
-    // Lowering a suit's mark can bring another group of it across the mark: repeat until none does.
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int i = 0; i < n; ++i) {
-            int& low = lowest[moves[i].Suit];
-            if (moves[i].Rank >= low && moves[i].Low < low) {
-                low = moves[i].Low;
-                changed = true;
-            }
-        }
-    }
-    for (int suit = 0; suit < 4; ++suit) {
-        if (lowest[suit] != Unmarked) relevant |= SuitBits(suit, Bit(lowest[suit]));
+    // A player's groups of one suit are runs with another hand's card between each two, so at
+    // most one group reaches across a suit's mark, and lowering the mark to its bottom brings
+    // no other group across: one pass does.
+    for (int i = 0; i < n; ++i) {
+        const int suit = moves[i].Suit;
+        if (moves[i].Rank >= LowestMark(relevant, suit) &&
+            moves[i].Low < LowestMark(relevant, suit))
+            relevant |= SuitBits(suit, Bit(moves[i].Low));
     }
     return relevant;
 }
@@ -541,18 +534,21 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
     };
     const bool partnerKeeps = partnerWinning && (pos == 3 || !beatenLater(winSuit, winRank));
 
+    if (follows) {
+        OrderFollows(moves, n, partnerKeeps, pos, winSuit == led ? winRank : Unmarked,
+                     laterRuff > 0 ? Unmarked : laterFollow);
+        return n;
+    }
     for (int i = 0; i < n; ++i) {
         Move& move = moves[i];
         const int suit = move.Suit;
         const int rank = move.Rank;
-        const Ranks live = live_[suit];
-        const int top = HighRank(live);
+        const int top = HighRank(live_[suit]);
         const int length = std::popcount(hand_[seat][suit]);
         int weight;
         if (partnerKeeps) {
-            // Partner has the trick: play the cheapest card, keeping winners.
-            weight = suit == led || suit != trump_ ? -rank : -60 - rank;
-            if (suit != led) weight += 2 * length - (rank == top ? 30 : 0);
+            // Partner has the trick: throw the cheapest card, keeping winners and trumps.
+            weight = (suit != trump_ ? -rank : -60 - rank) + 2 * length - (rank == top ? 30 : 0);
         } else if (Beats(suit, rank, winSuit, winRank, trump_)) {
             if (!beatenLater(suit, rank)) {
                 weight = 100 - rank;
@@ -561,14 +557,53 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
             } else {
                 weight = 40 - rank;
             }
-        } else if (suit == led) {
-            weight = -rank;
         } else {
             weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
         }
         move.Weight = weight * 1024 + std::min(history_[seat][suit][rank], 1023);
     }
+    // Heaviest first, ties in the order generated.
+    for (int i = 1; i < n; ++i) {
+        const Move m = moves[i];
+        int j = i;
+        for (; j > 0 && moves[j - 1].Weight < m.Weight; --j) moves[j] = moves[j - 1];
+        moves[j] = m;
+    }
     return n;
+}
+
+// Orders the cards of the led suit, given highest first. With partner keeping the trick the
+// cheapest card comes first. Otherwise the cheapest card that wins the trick for good comes first
+// (those above `beaten` and `safeAbove`); then second hand plays low before winning cards an
+// opponent can still beat, while third hand tries those before playing low. Each part goes from
+// its cheapest card up.
+void Searcher::OrderFollows(Move* moves, int n, bool partnerKeeps, int pos, int beaten,
+                            int safeAbove) {
+    if (partnerKeeps) {
+        std::reverse(moves, moves + n);
+        return;
+    }
+    // Highest first, the cards fall into three runs: those that win for good, those that win
+    // for now, and those that do not win.
+    const int safeFrom = std::max(beaten, safeAbove) + 1;
+    int forGood = 0;
+    while (forGood < n && moves[forGood].Rank >= safeFrom) ++forGood;
+    int forNow = forGood;
+    while (forNow < n && moves[forNow].Rank > beaten) ++forNow;
+    Move given[13];
+    std::copy(moves, moves + n, given);
+    int k = 0;
+    auto put = [&](int from, int to) {  // given[from..to), cheapest first
+        for (int i = to - 1; i >= from; --i) moves[k++] = given[i];
+    };
+    put(0, forGood);
+    if (pos == 1) {
+        put(forNow, n);
+        put(forGood, forNow);
+    } else {
+        put(forGood, forNow);
+        put(forNow, n);
+    }
 }
 
 bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
@@ -581,7 +616,6 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};
     for (int i = 0; i < n; ++i) {
-        BringBestForward(moves, i, n);
         if (moves[i].Rank < smallBelow[moves[i].Suit]) {
             if (atRoot) NoteRoot(moves[i], false);
             continue;
