@@ -342,6 +342,20 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     const int partner = leader ^ 2;
     int total = 0;
     relevant = 0;
+    // A quick look first: the count can reach no more than the leader's length in the suits it
+    // holds the top card of, and partner's length in one suit partner holds the top card of.
+    int most = 0;
+    int mostViaPartner = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (hand_[leader][suit] == 0) continue;
+        const Ranks top = Bit(HighRank(live_[suit]));
+        if ((hand_[leader][suit] & top) != 0) {
+            most += std::popcount(hand_[leader][suit]);
+        } else if ((hand_[partner][suit] & top) != 0) {
+            mostViaPartner = std::max(mostViaPartner, std::popcount(hand_[partner][suit]));
+        }
+    }
+    if (most + mostViaPartner < cut) return 0;
     int bestPartner = 0;
     int bestPartnerSuit = 0;
     int bestPartnerTop = 0;
