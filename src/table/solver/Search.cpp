@@ -410,6 +410,27 @@ int Searcher::SureLosers(int leader, std::uint64_t& relevant) const {
     return std::popcount(run);
 }
 
+// Whether the leader's side must lose the current trick: in every suit the leader holds, an
+// opponent has the top card and partner cannot ruff it.
+bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
+    const int partner = leader ^ 2;
+    const Ranks opponents[4] = {hand_[(leader + 1) & 3][0] | hand_[(leader + 3) & 3][0],
+                                hand_[(leader + 1) & 3][1] | hand_[(leader + 3) & 3][1],
+                                hand_[(leader + 1) & 3][2] | hand_[(leader + 3) & 3][2],
+                                hand_[(leader + 1) & 3][3] | hand_[(leader + 3) & 3][3]};
+    const bool partnerTrumps = trump_ < 4 && hand_[partner][trump_] != 0;
+    std::uint64_t marks = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (hand_[leader][suit] == 0) continue;
+        const Ranks top = Bit(HighRank(live_[suit]));
+        if ((opponents[suit] & top) == 0) return false;
+        if (partnerTrumps && suit != trump_ && hand_[partner][suit] == 0) return false;
+        marks |= SuitBits(suit, top);
+    }
+    relevant = marks;
+    return true;
+}
+
 void Searcher::AddHistory(int seat, const Move& move, int bonus) {
     int& h = history_[seat][move.Suit][move.Rank];
     h = std::min(h + bonus, 1 << 20);
@@ -668,6 +689,7 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     if (left > 2) table_.Prefetch(lengths_, leader);
     if (QuickTricks(leader, cut, relevant) >= cut) return leaderMax;
     if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
+    if (cut == left && LosesTrick(leader, relevant)) return !leaderMax;
     // Two tricks from the end a search is cheaper than the table.
     if (left == 2) return SearchLeads(leader, leaderMax, cut, nullptr, relevant);
     const OwnerKey owners = Owners();
