@@ -398,7 +398,7 @@ int Searcher::SureLosers(int leader, std::uint64_t& relevant) const {
 
 void Searcher::AddHistory(int seat, const Move& move, int bonus) {
     int& h = history_[seat][move.Suit][move.Rank];
-    h = std::min(h + bonus, 1 << 20);
+    h = std::clamp(h + bonus, 0, 1 << 20);
 }
 
 // When every move failed, the lower cards of each group were refuted only through their
@@ -660,7 +660,12 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             relevant = childRelevant;
             if (owners != nullptr)
                 table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
-            if (i > 0) AddHistory(leader, moves[i], left * left);
+            if (i > 0) {
+                // The leads tried first failed here: they lose what the one that worked gains.
+                const int bonus = left * left;
+                AddHistory(leader, moves[i], bonus);
+                for (int j = 0; j < i; ++j) AddHistory(leader, moves[j], -bonus);
+            }
             return result;
         }
         all |= childRelevant;
