@@ -660,9 +660,12 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             relevant = childRelevant;
             if (owners != nullptr)
                 table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
-            if (i > 0) {
-                // The leads tried first failed here: they lose what the one that worked gains.
-                const int bonus = left * left;
+            // A lead that works at once gains a little. One that works after others failed
+            // gains more, and the leads tried first lose as much.
+            const int bonus = left * left;
+            if (i == 0) {
+                AddHistory(leader, moves[0], bonus / 8);
+            } else {
                 AddHistory(leader, moves[i], bonus);
                 for (int j = 0; j < i; ++j) AddHistory(leader, moves[j], -bonus);
             }
