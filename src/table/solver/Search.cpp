@@ -661,8 +661,9 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             if (owners != nullptr)
                 table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
             // A lead that works at once gains a little. One that works after others failed
-            // gains more, and the leads tried first lose as much.
-            const int bonus = left * left;
+            // gains more, and the leads tried first lose as much. The bonus grows with the
+            // tricks left only linearly: refutations late in the play recur more often.
+            const int bonus = 11 * left;
             if (i == 0) {
                 AddHistory(leader, moves[0], bonus / 8);
             } else {
