@@ -477,6 +477,8 @@ int Searcher::GenerateLeads(Move* moves) const {
             suitWeight += 45;
         }
         if (suitGame && suit == trump_) suitWeight -= 25;
+        // At no trump the long suits of the side on lead are where its extra tricks come from.
+        if (!suitGame) suitWeight += 6 * std::popcount(mine | hand_[partner][suit]);
         const bool partnerTop = (hand_[partner][suit] & Bit(top)) != 0;
         const bool lhoTop = (hand_[lho][suit] & Bit(top)) != 0;
         ForEachGroup(mine, live, [&](int rank, Ranks group) {
