@@ -433,7 +433,7 @@ bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
 
 void Searcher::AddHistory(int seat, const Move& move, int bonus) {
     int& h = history_[seat][move.Suit][move.Rank];
-    h = std::min(h + bonus, 1 << 20);
+    h = std::clamp(h + bonus, 0, 1 << 20);
 }
 
 // When every move failed, the lower cards of each group were refuted only through their
@@ -505,6 +505,8 @@ int Searcher::GenerateLeads(Move* moves) const {
             suitWeight += 45;
         }
         if (suitGame && suit == trump_) suitWeight -= 25;
+        // At no trump the long suits of the side on lead are where its extra tricks come from.
+        if (!suitGame) suitWeight += 6 * std::popcount(mine | hand_[partner][suit]);
         const bool partnerTop = (hand_[partner][suit] & Bit(top)) != 0;
         const bool lhoTop = (hand_[lho][suit] & Bit(top)) != 0;
         ForEachGroup(mine, live, [&](int rank, Ranks group) {
@@ -730,7 +732,16 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             relevant = childRelevant;
             if (owners != nullptr)
                 table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
-            if (i > 0) AddHistory(leader, moves[i], left * left);
+            // A lead that works at once gains a little. One that works after others failed
+            // gains more, and the leads tried first lose as much. The bonus grows with the
+            // tricks left only linearly: refutations late in the play recur more often.
+            const int bonus = 11 * left;
+            if (i == 0) {
+                AddHistory(leader, moves[0], bonus / 8);
+            } else {
+                AddHistory(leader, moves[i], bonus);
+                for (int j = 0; j < i; ++j) AddHistory(leader, moves[j], -bonus);
+            }
             return result;
         }
         all |= childRelevant;
