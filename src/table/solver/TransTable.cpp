@@ -9,6 +9,8 @@ namespace corvane::sds {
 namespace {
 // Probing stops, and the table is thinned, before the slot array is half full.
 constexpr std::size_t MaxProbe = 16;
+// A chain this many blocks long splits, when most of its entries rest on one suit's top card.
+constexpr int SplitBlocks = 4;
 
 // Cards per suit, a nibble each: no suit holds more than 13, so the nibbles never carry.
 unsigned SuitCounts(std::uint64_t lengths) {
@@ -23,27 +25,27 @@ int CardsOf(std::uint64_t lengths) {
     return CountOf(counts, 0) + CountOf(counts, 1) + CountOf(counts, 2) + CountOf(counts, 3);
 }
 
-// Per suit a nibble: bits 1 and 3 the planes of the top card, bits 0 and 2 of the second.
-std::uint16_t TopTwo(const OwnerKey& owners, unsigned counts) {
-    unsigned sig = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        const int c = CountOf(counts, suit);
-        // Shifted up one so that a suit of one card reads a zero second card.
-        const std::uint64_t chunk = ((owners.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFFFFFFU)
-                                    << 1;
-        const int shift = c == 0 ? 0 : c - 1;
-        const unsigned p0 = static_cast<unsigned>(chunk >> shift) & 3;
-        const unsigned p1 = static_cast<unsigned>(chunk >> (shift + 16)) & 3;
-        sig |= (p0 | (p1 << 2)) << (4 * suit);
-    }
-    return static_cast<std::uint16_t>(sig);
+// Per suit a nibble: bits 3 and 0 the planes of the top card, bits 2 and 1 plane 0 (the side)
+// of the second and third cards. Past the top card the side tells entries apart better than
+// the second card's other plane does. SuitSig reads one suit's planes (plane 0 in bits 0..15,
+// plane 1 in 16..31); shifting up four first lets a short suit read zeros below its last card.
+inline unsigned SuitSig(std::uint64_t planes, int cards) {
+    const std::uint64_t top = (planes << 4) >> cards;
+    return (static_cast<unsigned>(top) & 14) | (static_cast<unsigned>(top >> 19) & 1);
+}
+std::uint16_t TopSig(const OwnerKey& owners, unsigned counts) {
+    return static_cast<std::uint16_t>(SuitSig(owners.Word[0], CountOf(counts, 0)) |
+                                      SuitSig(owners.Word[0] >> 32, CountOf(counts, 1)) << 4 |
+                                      SuitSig(owners.Word[1], CountOf(counts, 2)) << 8 |
+                                      SuitSig(owners.Word[1] >> 32, CountOf(counts, 3)) << 12);
 }
 
-std::uint16_t TopTwoCare(const TopCounts& top) {
+std::uint16_t TopSigCare(const TopCounts& top) {
     unsigned care = 0;
     for (int suit = 0; suit < 4; ++suit) {
-        if (top[suit] >= 1) care |= 0b1010U << (4 * suit);
-        if (top[suit] >= 2) care |= 0b0101U << (4 * suit);
+        if (top[suit] >= 1) care |= 0b1001U << (4 * suit);
+        if (top[suit] >= 2) care |= 0b0100U << (4 * suit);
+        if (top[suit] >= 3) care |= 0b0010U << (4 * suit);
     }
     return static_cast<std::uint16_t>(care);
 }
@@ -55,6 +57,18 @@ TopCounts TopOf(const OwnerKey& mask) {
             std::popcount((mask.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFF));
     }
     return top;
+}
+
+// The seat holding the top card of a suit that has cards.
+inline unsigned TopOwner(const OwnerKey& owners, unsigned counts, int suit) {
+    const std::uint64_t chunk = owners.Word[suit >> 1] >> (32 * (suit & 1));
+    const int at = CountOf(counts, suit) - 1;
+    return static_cast<unsigned>(((chunk >> at) & 1) | (((chunk >> (at + 16)) & 1) << 1));
+}
+// The key of the child a slot splits to for the owner of its suit's top card; `depth` slots
+// lie above it. Owners are written plus one so that every path has its own key.
+inline unsigned ChildKey(unsigned key, int depth, unsigned owner) {
+    return key | ((owner + 1) << (2 + 3 * depth));
 }
 
 // How many cards an entry rests on, counted twice: each card has a bit in both planes.
@@ -79,7 +93,7 @@ OwnerKey TopMask(const TopCounts& top, unsigned counts) {
 }  // namespace
 
 TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
-    : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0}),
+    : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0, 0, NoSplit}),
       blocks_(new Block[std::size_t{1} << blockCountLog2]),
       blockCount_(std::size_t{1} << blockCountLog2),
       slotMask_((std::size_t{1} << slotCountLog2) - 1) {}
@@ -87,7 +101,7 @@ TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
 void TransTable::Clear() {
     ++generation_;
     if (generation_ == 0) {  // wrapped: old stamps could look current again
-        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0});
+        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit});
         generation_ = 1;
     }
     slotsUsed_ = 0;
@@ -140,33 +154,35 @@ void TransTable::Thin() {
     Clear();
     blocksUsed_ = used;
     for (const Slot& old : kept) {
-        Slot* slot = FindSlot(old.Lengths, static_cast<int>(old.Leader), true);
-        if (slot != nullptr) slot->Head = moved[old.Head];
+        Slot* slot = FindSlot(old.Lengths, old.Key, true);
+        if (slot == nullptr) continue;
+        *slot = old;
+        slot->Generation = generation_;
+        slot->Head = moved[old.Head];
     }
 }
 
-std::size_t TransTable::SlotIndex(std::uint64_t lengths, int leader) const {
+std::size_t TransTable::SlotIndex(std::uint64_t lengths, unsigned key) const {
     // A full 64-bit mix: lengths of nearby positions differ in few bits.
-    std::uint64_t h = lengths + static_cast<std::uint64_t>(leader) * 0x9E3779B97F4A7C15ULL;
+    std::uint64_t h = lengths + static_cast<std::uint64_t>(key) * 0x9E3779B97F4A7C15ULL;
     h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ULL;
     h = (h ^ (h >> 27)) * 0x94D049BB133111EBULL;
     h ^= h >> 31;
     return static_cast<std::size_t>(h) & slotMask_;
 }
 
-TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, int leader, bool create) {
-    std::size_t i = SlotIndex(lengths, leader);
+TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key, bool create) {
+    std::size_t i = SlotIndex(lengths, key);
     for (std::size_t probe = 0; probe < MaxProbe; ++probe, i = (i + 1) & slotMask_) {
         Slot& slot = slots_[i];
         if (slot.Generation != generation_) {
             if (!create) return nullptr;
             if (2 * (slotsUsed_ + 1) > slots_.size()) return nullptr;
-            slot = Slot{lengths, generation_, NoBlock, static_cast<std::uint32_t>(leader)};
+            slot = Slot{lengths, generation_, NoBlock, static_cast<std::uint16_t>(key), 0, NoSplit};
             ++slotsUsed_;
             return &slot;
         }
-        if (slot.Lengths == lengths && slot.Leader == static_cast<std::uint32_t>(leader))
-            return &slot;
+        if (slot.Lengths == lengths && slot.Key == key) return &slot;
     }
     return nullptr;
 }
@@ -194,9 +210,9 @@ inline std::uint64_t Word(const T* at) {
     return w;
 }
 
-// The lanes of a block whose bound decides `cut` and whose top two cards agree with `sig`.
+// The lanes of a block whose bound decides `cut` and whose signature agrees with `sig`.
 unsigned Candidates(const std::uint8_t* lower, const std::uint8_t* upper, const std::uint16_t* care,
-                    const std::uint16_t* topTwo, int cut, std::uint16_t sig) {
+                    const std::uint16_t* sigs, int cut, std::uint16_t sig) {
     // Bounds are at most 13, so adding 128 - cut sets a byte's top bit exactly when the bound is
     // at least the cut, and no byte carries into the next.
     const std::uint64_t bias = static_cast<std::uint64_t>(128 - cut) * EachByte;
@@ -207,80 +223,128 @@ unsigned Candidates(const std::uint8_t* lower, const std::uint8_t* upper, const 
         const std::uint64_t below = ~(Word(upper + 8 * w) + bias) & tops;
         decides |= ByteTops(atLeast | below) << (8 * w);
     }
-    const std::uint64_t sigs = sig * EachLane;
+    const std::uint64_t own = sig * EachLane;
     unsigned agrees = 0;
     for (int w = 0; w < 3; ++w)
-        agrees |= ZeroLanes((Word(topTwo + 4 * w) ^ sigs) & Word(care + 4 * w)) << (4 * w);
+        agrees |= ZeroLanes((Word(sigs + 4 * w) ^ own) & Word(care + 4 * w)) << (4 * w);
     return decides & agrees;
 }
 }  // namespace
 
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
-    Slot* slot = FindSlot(lengths, leader, false);
-    if (slot == nullptr) return bounds;
-    const std::uint16_t sig = TopTwo(owners, SuitCounts(lengths));
-    Block* front = nullptr;
-    for (std::uint32_t b = slot->Head; b != NoBlock; b = blocks_[b].Next) {
-        Block& block = blocks_[b];
-        if (front == nullptr) front = &block;
-        for (unsigned lanes = Candidates(block.Lower.data(), block.Upper.data(), block.Care.data(),
-                                         block.TopTwo.data(), cut, sig);
-             lanes != 0; lanes &= lanes - 1) {
-            int i = std::countr_zero(lanes);
-            if (!Matches(owners, block.Entries[i].Mask, block.Entries[i].Owners)) continue;
-            // Of the entries of this block that answer, the one resting on the fewest cards
-            // lets the answer serve the most positions further up.
-            int fewest = CardsRestedOn(block.Entries[i].Mask);
-            for (unsigned rest = lanes & (lanes - 1); rest != 0; rest &= rest - 1) {
-                const int j = std::countr_zero(rest);
-                const Entry& other = block.Entries[j];
-                if (!Matches(owners, other.Mask, other.Owners)) continue;
-                if (const int cards = CardsRestedOn(other.Mask); cards < fewest) {
-                    fewest = cards;
-                    i = j;
+    const unsigned counts = SuitCounts(lengths);
+    // The chains of the branch, walked from the deepest up: deeper entries are newer.
+    std::array<std::uint32_t, 5> heads;
+    int n = 0;
+    auto key = static_cast<unsigned>(leader);
+    for (const Slot* slot = FindSlot(lengths, key, false); slot != nullptr;) {
+        heads[n++] = slot->Head;
+        if (slot->Split == NoSplit) break;
+        key = ChildKey(key, n - 1, TopOwner(owners, counts, slot->Split));
+        slot = FindSlot(lengths, key, false);
+    }
+    const std::uint16_t sig = TopSig(owners, counts);
+    for (int level = n - 1; level >= 0; --level) {
+        Block* front = nullptr;
+        for (std::uint32_t b = heads[level]; b != NoBlock; b = blocks_[b].Next) {
+            Block& block = blocks_[b];
+            if (front == nullptr) front = &block;
+            for (unsigned lanes = Candidates(block.Lower.data(), block.Upper.data(),
+                                             block.Care.data(), block.Sig.data(), cut, sig);
+                 lanes != 0; lanes &= lanes - 1) {
+                int i = std::countr_zero(lanes);
+                if (!Matches(owners, block.Entries[i].Mask, block.Entries[i].Owners)) continue;
+                // Of the entries of this block that answer, the one resting on the fewest cards
+                // lets the answer serve the most positions further up.
+                int fewest = CardsRestedOn(block.Entries[i].Mask);
+                for (unsigned rest = lanes & (lanes - 1); rest != 0; rest &= rest - 1) {
+                    const int j = std::countr_zero(rest);
+                    const Entry& other = block.Entries[j];
+                    if (!Matches(owners, other.Mask, other.Owners)) continue;
+                    if (const int cards = CardsRestedOn(other.Mask); cards < fewest) {
+                        fewest = cards;
+                        i = j;
+                    }
                 }
+                const Entry& entry = block.Entries[i];
+                if (block.Lower[i] >= cut) {
+                    bounds.Lower = block.Lower[i];
+                    bounds.LowerTop = TopOf(entry.Mask);
+                } else {
+                    bounds.Upper = block.Upper[i];
+                    bounds.UpperTop = TopOf(entry.Mask);
+                }
+                // Entries that answer move to the front of their chain, where the next lookup of
+                // this shape starts.
+                if (&block != front || i != 0) {
+                    std::swap(block.Lower[i], front->Lower[0]);
+                    std::swap(block.Upper[i], front->Upper[0]);
+                    std::swap(block.Care[i], front->Care[0]);
+                    std::swap(block.Sig[i], front->Sig[0]);
+                    std::swap(block.Entries[i], front->Entries[0]);
+                }
+                return bounds;
             }
-            const Entry& entry = block.Entries[i];
-            if (block.Lower[i] >= cut) {
-                bounds.Lower = block.Lower[i];
-                bounds.LowerTop = TopOf(entry.Mask);
-            } else {
-                bounds.Upper = block.Upper[i];
-                bounds.UpperTop = TopOf(entry.Mask);
-            }
-            // Entries that answer move to the front of their chain, where the next lookup of
-            // this shape starts.
-            if (&block != front || i != 0) {
-                std::swap(block.Lower[i], front->Lower[0]);
-                std::swap(block.Upper[i], front->Upper[0]);
-                std::swap(block.Care[i], front->Care[0]);
-                std::swap(block.TopTwo[i], front->TopTwo[0]);
-                std::swap(block.Entries[i], front->Entries[0]);
-            }
-            return bounds;
         }
     }
     return bounds;
 }
 
+// Splits on the suit whose top card most entries of the chain rest on, if that is most of them
+// and no slot above has split on it.
+std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits, unsigned counts) const {
+    std::array<int, 4> resting{};
+    int entries = 0;
+    for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) {
+        const Block& block = blocks_[b];
+        entries += static_cast<int>(block.Count);
+        for (std::uint32_t i = 0; i < block.Count; ++i) {
+            for (int suit = 0; suit < 4; ++suit) resting[suit] += (block.Care[i] >> (4 * suit)) & 1;
+        }
+    }
+    int best = NoSplit;
+    for (int suit = 0; suit < 4; ++suit) {
+        if ((splitSuits >> suit) & 1 || CountOf(counts, suit) == 0) continue;
+        if (2 * resting[suit] > entries && (best == NoSplit || resting[suit] > resting[best]))
+            best = suit;
+    }
+    return static_cast<std::uint8_t>(best);
+}
+
+TransTable::Slot* TransTable::SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners,
+                                      const TopCounts& top) {
+    const unsigned counts = SuitCounts(lengths);
+    auto key = static_cast<unsigned>(leader);
+    unsigned splitSuits = 0;
+    Slot* slot = FindSlot(lengths, key, true);
+    for (int depth = 0; slot != nullptr; ++depth) {
+        // A long chain is weighed again each time it has grown by another few blocks.
+        if (slot->Split == NoSplit && slot->Blocks >= SplitBlocks &&
+            slot->Blocks % SplitBlocks == 0 && blocks_[slot->Head].Count == BlockEntries)
+            slot->Split = ChooseSplit(*slot, splitSuits, counts);
+        if (slot->Split == NoSplit || top[slot->Split] == 0) return slot;
+        splitSuits |= 1U << slot->Split;
+        key = ChildKey(key, depth, TopOwner(owners, counts, slot->Split));
+        slot = FindSlot(lengths, key, true);
+    }
+    return nullptr;
+}
+
 void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners,
                        const TopCounts& top, int lower, int upper) {
-    Slot* slot = FindSlot(lengths, leader, true);
-    if (slot == nullptr) {
+    Slot* slot = SlotFor(lengths, leader, owners, top);
+    const bool needsBlock =
+        slot == nullptr || slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries;
+    if (slot == nullptr || (needsBlock && blocksUsed_ == blockCount_)) {
         Thin();
-        slot = FindSlot(lengths, leader, true);
+        slot = SlotFor(lengths, leader, owners, top);
         if (slot == nullptr) return;
     }
     const unsigned counts = SuitCounts(lengths);
     const OwnerKey mask = TopMask(top, counts);
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
     if (slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries) {
-        if (blocksUsed_ == blockCount_) {
-            Thin();
-            slot = FindSlot(lengths, leader, true);
-            if (slot == nullptr) return;
-        }
         const auto index = static_cast<std::uint32_t>(blocksUsed_++);
         Block& block = blocks_[index];
         block.Next = slot->Head;
@@ -288,14 +352,15 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
         block.Lower.fill(0);
         block.Upper.fill(13);
         slot->Head = index;
+        if (slot->Blocks < 255) ++slot->Blocks;
     }
     Block& head = blocks_[slot->Head];
-    const std::uint16_t care = TopTwoCare(top);
+    const std::uint16_t care = TopSigCare(top);
     const std::uint32_t i = head.Count++;
     head.Lower[i] = static_cast<std::uint8_t>(lower);
     head.Upper[i] = static_cast<std::uint8_t>(upper);
     head.Care[i] = care;
-    head.TopTwo[i] = static_cast<std::uint16_t>(TopTwo(owners, counts) & care);
+    head.Sig[i] = static_cast<std::uint16_t>(TopSig(owners, counts) & care);
     head.Entries[i] = Entry{mask, masked};
 }
 

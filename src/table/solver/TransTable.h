@@ -12,7 +12,8 @@
 // Entries sit in blocks of a few, so a lookup reads neighbouring memory rather than chasing one
 // pointer per entry. Memory is fixed at construction. Clearing bumps a generation number, so it
 // costs nothing; when the blocks or the slot array fill up, the positions with the fewest cards
-// left are dropped and the search goes on with the rest.
+// left are dropped and the search goes on with the rest. A shape with many entries spreads them
+// over a few chains by who holds a suit's top card, so a lookup walks only those it can match.
 #pragma once
 
 #include <array>
@@ -48,7 +49,7 @@ class TransTable {
 
     // Starts fetching the memory a lookup of this shape reads first.
     void Prefetch(std::uint64_t lengths, int leader) const {
-        __builtin_prefetch(&slots_[SlotIndex(lengths, leader)]);
+        __builtin_prefetch(&slots_[SlotIndex(lengths, static_cast<unsigned>(leader))]);
     }
 
     // A bound of the position that decides whether the side on lead takes `cut` tricks, from
@@ -61,11 +62,19 @@ class TransTable {
                int lower, int upper);
 
   private:
+    // A shape's entries hang from one slot until its chain grows long; then the slot splits on
+    // the suit whose top card most of them rest on, and later entries resting on that card go
+    // to a child slot named after the card's owner (children split in turn on other suits). A
+    // lookup walks its own branch only: its owner's child, then the chains above, which keep
+    // the entries from before the split and those resting on no split card. The key names the
+    // leader and the owners along the path.
     struct Slot {
         std::uint64_t Lengths;
         std::uint32_t Generation;
         std::uint32_t Head;  // newest block, NoBlock when none
-        std::uint32_t Leader;
+        std::uint16_t Key;
+        std::uint8_t Blocks;  // in the chain, counting stops at 255
+        std::uint8_t Split;   // the suit, NoSplit while the slot keeps all its entries
     };
     struct Entry {
         OwnerKey Mask;    // the top cards the entry rests on, as planes
@@ -74,8 +83,8 @@ class TransTable {
     static constexpr int BlockEntries = 12;
     static constexpr int BoundLanes = 16;  // BlockEntries rounded up to two words of bytes
     // A block keeps at its head, lane by lane, what a walk reads first: the bounds, and who holds
-    // the top two cards of each suit as far as the entry rests on them (a nibble per suit, see
-    // TopTwo). A walk tests all lanes of a block at once and reads only the entries that pass.
+    // the top cards of each suit as far as the entry rests on them (a nibble per suit, see
+    // TopSig). A walk tests all lanes of a block at once and reads only the entries that pass.
     // Lanes past Count hold bounds 0 and 13, which decide no cut.
     struct alignas(64) Block {
         std::uint32_t Next;
@@ -83,14 +92,20 @@ class TransTable {
         std::array<std::uint8_t, BoundLanes> Lower;
         std::array<std::uint8_t, BoundLanes> Upper;
         std::array<std::uint16_t, BlockEntries> Care;
-        std::array<std::uint16_t, BlockEntries> TopTwo;
+        std::array<std::uint16_t, BlockEntries> Sig;
         std::array<Entry, BlockEntries> Entries;
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
+    static constexpr std::uint8_t NoSplit = 4;
+    static_assert(sizeof(Slot) == 24);
+
+    // Where a store goes: the slot whose chain takes the entry.
+    Slot* SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top);
+    std::uint8_t ChooseSplit(const Slot& slot, unsigned splitSuits, unsigned counts) const;
 
     void Thin();
-    std::size_t SlotIndex(std::uint64_t lengths, int leader) const;
-    Slot* FindSlot(std::uint64_t lengths, int leader, bool create);
+    std::size_t SlotIndex(std::uint64_t lengths, unsigned key) const;
+    Slot* FindSlot(std::uint64_t lengths, unsigned key, bool create);
 
     std::vector<Slot> slots_;
     std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read

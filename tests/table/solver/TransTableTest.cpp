@@ -81,5 +81,111 @@ TEST(TransTableTest, AFullTableKeepsThePositionsWithTheMostCardsLeft) {
     EXPECT_EQ(table.Lookup(small(1), 0, TopOwners(1, 2, 4), 1).Lower, 0);
 }
 
+// Owners for twelve cards a suit: the top card of the first suit held by `top` and its second
+// by `second`, the top four cards of the second suit by the seats in the two-bit digits of
+// `pattern` (top card lowest), every other card by North.
+OwnerKey SplitOwners(int top, int second, int pattern) {
+    OwnerKey key{{0, 0}};
+    auto place = [&](int shift, int index, int seat) {
+        key.Word[0] |= static_cast<std::uint64_t>(seat & 1) << (shift + index);
+        key.Word[0] |= static_cast<std::uint64_t>(seat >> 1) << (shift + 16 + index);
+    };
+    place(0, 11, top);
+    place(0, 10, second);
+    for (int k = 0; k < 4; ++k) place(32, 11 - k, (pattern >> (2 * k)) & 3);
+    return key;
+}
+
+int SplitValue(int top, int pattern) {
+    return 1 + (top + 3 * pattern) % 13;
+}
+
+// A long chain of one shape, built so that it splits on the first suit's top card: the
+// entries stored before the split, those after it in each owner's branch, and those that do
+// not rest on that card and so stay with every branch.
+class LongChain {
+  public:
+    static constexpr int Shared = 32;    // patterns from here on rest only on the second suit
+    static constexpr int Unstored = 64;  // patterns from here on have no entry
+    static constexpr int SecondCard =
+        200;  // the pattern where the second-card entries are looked up
+
+    explicit LongChain(TransTable& table) : table_(table) {
+        // Before the split: a few entries on the top two cards of the first suit, so that suit
+        // is the one most entries rest on, then entries on both suits.
+        for (int top = 0; top < 4; ++top) Store(top, 1, 0, {2, 0, 0, 0}, 13 - top);
+        for (int pattern = 0; pattern < Shared; ++pattern) {
+            for (int top = 0; top < 4; ++top) {
+                Store(top, 0, pattern, {1, 4, 0, 0}, SplitValue(top, pattern));
+            }
+        }
+        for (int pattern = Shared; pattern < Unstored; ++pattern) {
+            Store(0, 0, pattern, {0, 4, 0, 0}, SplitValue(0, pattern));
+        }
+    }
+
+    void ExpectAllFound() const {
+        for (int top = 0; top < 4; ++top) {
+            EXPECT_EQ(Lower(top, 1, SecondCard, 13 - top), 13 - top) << top;
+            for (int pattern = 0; pattern < Shared; ++pattern) {
+                const int value = SplitValue(top, pattern);
+                EXPECT_EQ(Lower(top, 0, pattern, value), value) << top << " " << pattern;
+            }
+            // The shared entries serve every owner of the first suit's top card.
+            for (int pattern = Shared; pattern < Unstored; ++pattern) {
+                const int value = SplitValue(0, pattern);
+                EXPECT_EQ(Lower(top, 0, pattern, value), value) << top << " " << pattern;
+            }
+            // No entry rests on these owners, in any branch.
+            for (int pattern = Unstored; pattern < Unstored + 8; ++pattern) {
+                const TableBounds none =
+                    table_.Lookup(EvenLengths(3), 0, SplitOwners(top, 0, pattern), 1);
+                EXPECT_EQ(none.Lower, 0);
+                EXPECT_EQ(none.Upper, 13);
+            }
+        }
+    }
+
+    void Store(int top, int second, int pattern, const TopCounts& rests, int value) {
+        table_.Store(EvenLengths(3), 0, SplitOwners(top, second, pattern), rests, value, value);
+    }
+    int Lower(int top, int second, int pattern, int cut) const {
+        return table_.Lookup(EvenLengths(3), 0, SplitOwners(top, second, pattern), cut).Lower;
+    }
+
+  private:
+    TransTable& table_;
+};
+
+TEST(TransTableTest, ALongChainFindsEveryEntryAfterItSplits) {
+    TransTable table(8, 5);
+    LongChain chain(table);
+    chain.ExpectAllFound();
+
+    // An entry in one owner's branch answers for that owner only.
+    chain.Store(1, 0, LongChain::Unstored, {1, 4, 0, 0}, 7);
+    for (int top = 0; top < 4; ++top) {
+        EXPECT_EQ(chain.Lower(top, 0, LongChain::Unstored, 7), top == 1 ? 7 : 0) << top;
+    }
+}
+
+TEST(TransTableTest, ThinningKeepsASplitShapeWhole) {
+    TransTable table(8, 6);
+    LongChain chain(table);
+    // Small shapes, one block each, until the blocks run out and the table is thinned.
+    for (int i = 0; i < 64; ++i) {
+        const std::uint64_t small = EvenLengths(1) + static_cast<std::uint64_t>(i & 7) +
+                                    (static_cast<std::uint64_t>(i >> 3) << 20);
+        table.Store(small, 0, TopOwners(1, 2, 4), TopTwoOfFirstSuit, 1, 1);
+    }
+    EXPECT_EQ(table.Lookup(EvenLengths(1), 0, TopOwners(1, 2, 4), 1).Lower, 0);
+    chain.ExpectAllFound();
+
+    // The branches still take new entries after the move.
+    chain.Store(2, 0, LongChain::Unstored, {1, 4, 0, 0}, 9);
+    EXPECT_EQ(chain.Lower(2, 0, LongChain::Unstored, 9), 9);
+    EXPECT_EQ(chain.Lower(1, 0, LongChain::Unstored, 9), 0);
+}
+
 }  // namespace
 }  // namespace corvane::sds
