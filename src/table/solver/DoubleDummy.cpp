@@ -121,11 +121,8 @@ SolveResult DoubleDummySolver::Solve(const Position& position, int target, int s
     // one that reached it, and those tried before it that fell short.
     auto reaches = [&](const RootMove& move, int goal) {
         const RootProof& proof = searcher_.LastProof();
-        if (proof.Target == goal) {
-            const Ranks bit = Ranks{1} << move.Rank;
-            if ((proof.Reach[move.Suit] & bit) != 0) return true;
-            if ((proof.Fail[move.Suit] & bit) != 0) return false;
-        }
+        if (proof.Reached(goal, move)) return true;
+        if (proof.Failed(goal, move)) return false;
         return searcher_.Reaches(move, goal);
     };
     if (solutions == 3) {
@@ -146,9 +143,8 @@ SolveResult DoubleDummySolver::Solve(const Position& position, int target, int s
         const bool any = target == -1 || searcher_.AtLeast(goal);
         if (solutions == 1) {
             // A card the search proved comes first, so that it is usually the one answer.
-            const RootProof& proof = searcher_.LastProof();
             std::stable_partition(moves.begin(), moves.begin() + n, [&](const RootMove& m) {
-                return proof.Target == goal && (proof.Reach[m.Suit] & (Ranks{1} << m.Rank)) != 0;
+                return searcher_.LastProof().Reached(goal, m);
             });
         }
         for (int i = 0; any && i < n; ++i) {

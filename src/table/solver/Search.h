@@ -45,6 +45,13 @@ struct RootProof {
     int Target = -1;
     std::array<Ranks, 4> Reach{};
     std::array<Ranks, 4> Fail{};
+
+    bool Reached(int target, const RootMove& move) const {
+        return Target == target && ((Reach[move.Suit] >> move.Rank) & 1) != 0;
+    }
+    bool Failed(int target, const RootMove& move) const {
+        return Target == target && ((Fail[move.Suit] >> move.Rank) & 1) != 0;
+    }
 };
 
 class Searcher {
