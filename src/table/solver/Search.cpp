@@ -414,16 +414,13 @@ int Searcher::SureLosers(int leader, std::uint64_t& relevant) const {
 // opponent has the top card and partner cannot ruff it.
 bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
     const int partner = leader ^ 2;
-    const Ranks opponents[4] = {hand_[(leader + 1) & 3][0] | hand_[(leader + 3) & 3][0],
-                                hand_[(leader + 1) & 3][1] | hand_[(leader + 3) & 3][1],
-                                hand_[(leader + 1) & 3][2] | hand_[(leader + 3) & 3][2],
-                                hand_[(leader + 1) & 3][3] | hand_[(leader + 3) & 3][3]};
     const bool partnerTrumps = trump_ < 4 && hand_[partner][trump_] != 0;
     std::uint64_t marks = 0;
     for (int suit = 0; suit < 4; ++suit) {
         if (hand_[leader][suit] == 0) continue;
         const Ranks top = Bit(HighRank(live_[suit]));
-        if ((opponents[suit] & top) == 0) return false;
+        if (((hand_[(leader + 1) & 3][suit] | hand_[(leader + 3) & 3][suit]) & top) == 0)
+            return false;
         if (partnerTrumps && suit != trump_ && hand_[partner][suit] == 0) return false;
         marks |= SuitBits(suit, top);
     }
