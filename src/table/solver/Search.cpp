@@ -392,22 +392,34 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     return std::min(total, tricksLeft_);
 }
 
-// Tricks the leader's side surely loses: each trump of an opponent's hand that stands above
-// every trump of the other three hands wins a trick of its own.
-int Searcher::SureLosers(int leader, std::uint64_t& relevant) const {
+// Tricks the leader's side surely loses: a trump of an opponent above every trump of the
+// leader's side wins whatever trick it is played to, for one opponent or the other, and a
+// player plays one card to a trick, so the opponent holding more such trumps wins that many.
+// The two counts do not add up: the leader's side can make both opponents play such trumps to
+// one trick, by leading trumps or by leaving them nothing else to play.
+// The marks name only as many of those trumps as `need`, so the answer serves more positions.
+int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     relevant = 0;
-    if (trump_ == 4 || live_[trump_] == 0) return 0;
-    const Ranks trumps = live_[trump_];
-    const int top = HighRank(trumps);
-    const int holder = (hand_[(leader + 1) & 3][trump_] & Bit(top)) != 0   ? (leader + 1) & 3
-                       : (hand_[(leader + 3) & 3][trump_] & Bit(top)) != 0 ? (leader + 3) & 3
-                                                                           : -1;
-    if (holder < 0) return 0;
-    const Ranks mine = hand_[holder][trump_];
-    const Ranks others = trumps & ~mine;
-    const Ranks run = others == 0 ? mine : mine & ~(Bit(HighRank(others) + 1) - 1);
-    relevant = SuitBits(trump_, Bit(std::countr_zero(run)));
-    return std::popcount(run);
+    if (trump_ == 4) return 0;
+    const Ranks ours = hand_[leader][trump_] | hand_[leader ^ 2][trump_];
+    const Ranks above = ours == 0 ? ~Ranks{0} : ~(Bit(HighRank(ours) + 1) - 1);
+    const Ranks left = hand_[(leader + 1) & 3][trump_] & above;
+    const Ranks right = hand_[(leader + 3) & 3][trump_] & above;
+    const int leftCount = std::popcount(left);
+    const int rightCount = std::popcount(right);
+    const int most = std::max(leftCount, rightCount);
+    // With no trump on the leader's side every trump of the opponents counts, whatever its rank.
+    if (most == 0 || ours == 0) return most;
+    // Every trump from the k-th highest of such a hand up is the opponents', so k of them stay
+    // above the leader's side wherever the small trumps lie. Of two hands the higher mark rests
+    // on fewer cards.
+    const int k = std::min(need, most);
+    const BitTables& t = Tables();
+    int mark = 0;
+    if (leftCount >= k) mark = NthLowest(t, left, leftCount - k);
+    if (rightCount >= k) mark = std::max(mark, NthLowest(t, right, rightCount - k));
+    relevant = SuitBits(trump_, Bit(mark));
+    return most;
 }
 
 // Whether the leader's side must lose the current trick: in every suit the leader holds, an
@@ -687,7 +699,7 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The cheap bounds first: they need no memory, and the table's memory arrives meanwhile.
     if (left > 2) table_.Prefetch(lengths_, leader);
     if (QuickTricks(leader, cut, relevant) >= cut) return leaderMax;
-    if (left - SureLosers(leader, relevant) < cut) return !leaderMax;
+    if (left - SureLosers(leader, left - cut + 1, relevant) < cut) return !leaderMax;
     if (cut == left && LosesTrick(leader, relevant)) return !leaderMax;
     // Two tricks from the end a search is cheaper than the table.
     if (left == 2) return SearchLeads(leader, leaderMax, cut, nullptr, relevant);

@@ -97,6 +97,31 @@ TEST(KnownEndingTest, AgreeWithPlainMinimax) {
     EXPECT_EQ(solver->Solve(blocked, -1, 1).Cards[0].Score, 3);
 }
 
+// Trump endings where the opponents' trumps above North-South's decide the count.
+TEST(TrumpEndingTest, OpponentsTrumpsAboveOurs) {
+    auto solver = std::make_unique<DoubleDummySolver>();
+    // East's ace and West's king of spades each top North-South's trumps, yet they make one
+    // trick between them: North leads a trump and both must play theirs to it.
+    const Position together =
+        Ending(3, 0, {{{"Q2", "A", "-", "-"}, {"A", "5", "5", "-"}, {"J", "K", "A", "-"},
+                       {"K", "4", "4", "-"}}});
+    CheckEnding(*solver, together);
+    EXPECT_EQ(solver->Solve(together, -1, 1).Cards[0].Score, 2);
+    // East holds the top trump, but West's KQ over North-South's T9 are the two sure tricks.
+    const Position below =
+        Ending(3, 0, {{{"9", "AK", "-", "-"}, {"A", "3", "2", "-"}, {"T", "Q", "A", "-"},
+                       {"KQ", "-", "3", "-"}}});
+    CheckEnding(*solver, below);
+    EXPECT_EQ(solver->Solve(below, -1, 1).Cards[0].Score, 1);
+    // North-South hold no trump, so East's two and three of spades are tricks as surely as
+    // honours would be, whoever holds the four.
+    const Position small =
+        Ending(3, 0, {{{"-", "AK", "A", "-"}, {"32", "5", "-", "-"}, {"-", "QJ", "K", "-"},
+                       {"4", "7", "2", "-"}}});
+    CheckEnding(*solver, small);
+    EXPECT_EQ(solver->Solve(small, -1, 1).Cards[0].Score, 1);
+}
+
 class EndingTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(EndingTest, AgreesWithPlainMinimax) {
