@@ -193,7 +193,7 @@ int Searcher::RootMoves(std::array<RootMove, 13>& out) const {
     return n;
 }
 
-void Searcher::PlayCard(int pos, int suit, int rank) {
+inline void Searcher::PlayCard(int pos, int suit, int rank) {
     Trick& trick = tricks_[trickIndex_];
     const int seat = (trick.Leader + pos) & 3;
     hand_[seat][suit] &= ~Bit(rank);
@@ -209,13 +209,13 @@ void Searcher::PlayCard(int pos, int suit, int rank) {
     ++nodes_;
 }
 
-void Searcher::UnplayCard(int pos, int suit, int rank) {
+inline void Searcher::UnplayCard(int pos, int suit, int rank) {
     const int seat = (tricks_[trickIndex_].Leader + pos) & 3;
     hand_[seat][suit] |= Bit(rank);
     lengths_ += std::uint64_t{1} << LengthShift(seat, suit);
 }
 
-void Searcher::CompleteTrick() {
+inline void Searcher::CompleteTrick() {
     const Trick& trick = tricks_[trickIndex_];
     for (int i = 0; i < 4; ++i) live_[trick.Suit[i]] &= ~Bit(trick.Rank[i]);
     const int winner = (trick.Leader + trick.Winner[3]) & 3;
@@ -225,7 +225,7 @@ void Searcher::CompleteTrick() {
     tricks_[trickIndex_].Leader = winner;
 }
 
-void Searcher::UncompleteTrick() {
+inline void Searcher::UncompleteTrick() {
     --trickIndex_;
     const Trick& trick = tricks_[trickIndex_];
     for (int i = 0; i < 4; ++i) live_[trick.Suit[i]] |= Bit(trick.Rank[i]);
@@ -525,7 +525,7 @@ int Searcher::GenerateLeads(Move* moves) const {
     return n;
 }
 
-int Searcher::GenerateFollows(int pos, Move* moves) const {
+inline int Searcher::GenerateFollows(int pos, Move* moves) const {
     const Trick& trick = tricks_[trickIndex_];
     const int seat = (trick.Leader + pos) & 3;
     const int led = trick.Suit[0];
@@ -611,8 +611,8 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
 // (those above `beaten` and `safeAbove`); then second hand plays low before winning cards an
 // opponent can still beat, while third hand tries those before playing low. Each part goes from
 // its cheapest card up.
-void Searcher::OrderFollows(Move* moves, int n, bool partnerKeeps, int pos, int beaten,
-                            int safeAbove) {
+inline void Searcher::OrderFollows(Move* moves, int n, bool partnerKeeps, int pos, int beaten,
+                                   int safeAbove) {
     if (partnerKeeps) {
         std::reverse(moves, moves + n);
         return;
