@@ -86,6 +86,16 @@ void ForEachGroup(Ranks mine, Ranks live, F f) {
     }
 }
 
+// The lowest card of each run of `mine` with no live card of another hand between them. Ranks
+// gone from play join the runs of `mine` around them; adding each run's first bit to the gone
+// ones carries up to the run's lowest card of mine.
+inline Ranks GroupLows(Ranks mine, Ranks live) {
+    constexpr Ranks AllRanks = 0x7FFC;
+    const Ranks gone = ~live & AllRanks;
+    const Ranks runs = mine | gone;
+    return (gone + (runs & ~(runs << 1))) & mine;
+}
+
 // The value in lo..hi, found by yes-or-no tests "at least t?" starting at `guess` and stepping
 // one trick at a time, since answers near the guess are the likely ones.
 template <class T>
@@ -525,53 +535,55 @@ int Searcher::GenerateLeads(Move* moves) const {
     return n;
 }
 
-inline int Searcher::GenerateFollows(int pos, Move* moves) const {
+inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
     const Trick& trick = tricks_[trickIndex_];
-    const int seat = (trick.Leader + pos) & 3;
     const int led = trick.Suit[0];
-    const bool follows = hand_[seat][led] != 0;
-
+    const Ranks mine = hand_[seat][led];
+    Ranks lows = 0;
     int n = 0;
-    auto addGroups = [&](int suit) {
-        ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
-            moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
-        });
-    };
-    if (follows) {
-        addGroups(led);
+    if (mine != 0) {
+        lows = GroupLows(mine, live_[led]);
+        if ((lows & (lows - 1)) == 0) {  // one group: nothing to order
+            moves[0] = Move{led, HighRank(mine), std::countr_zero(mine), 0};
+            return 1;
+        }
     } else {
-        for (int suit = 0; suit < 4; ++suit) addGroups(suit);
+        for (int suit = 0; suit < 4; ++suit) {
+            ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
+                moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
+            });
+        }
+        if (n == 1) return n;
     }
-    if (n == 1) return n;  // nothing to order
 
     const int w = trick.Winner[pos - 1];
     const int winSuit = trick.Suit[w];
     const int winRank = trick.Rank[w];
     const bool partnerWinning = ((w ^ pos) & 1) == 0;
     const bool suitGame = trump_ < 4;
-    // The best cards the opponents still to play can bring to this trick: the highest card of
-    // the led suit among those who follow, the highest trump among those who can ruff.
+    // The best cards the opponent still to play, if any, can bring to this trick: the highest
+    // card of the led suit if it follows, else the highest trump if it can ruff.
     int laterFollow = 0;
     int laterRuff = 0;
-    for (int p = pos + 1; p < 4; p += 2) {
-        const int s = (trick.Leader + p) & 3;
-        if (hand_[s][led] != 0) {
-            laterFollow = std::max(laterFollow, HighRank(hand_[s][led]));
-        } else if (suitGame && hand_[s][trump_] != 0) {
-            laterRuff = std::max(laterRuff, HighRank(hand_[s][trump_]));
+    if (pos < 3) {
+        const int next = (seat + 1) & 3;
+        if (hand_[next][led] != 0) {
+            laterFollow = HighRank(hand_[next][led]);
+        } else if (suitGame && hand_[next][trump_] != 0) {
+            laterRuff = HighRank(hand_[next][trump_]);
         }
     }
-    // Whether an opponent after this one can beat (suit, rank) in this trick.
+    // Whether the opponent after this one can beat (suit, rank) in this trick.
     auto beatenLater = [&](int suit, int rank) {
         if (suit == led && (laterFollow > rank || laterRuff > 0)) return true;
         return suit == trump_ && suit != led && laterRuff > rank;
     };
-    const bool partnerKeeps = partnerWinning && (pos == 3 || !beatenLater(winSuit, winRank));
+    const bool partnerKeeps = partnerWinning && !beatenLater(winSuit, winRank);
 
-    if (follows) {
-        OrderFollows(moves, n, partnerKeeps, pos, winSuit == led ? winRank : Unmarked,
-                     laterRuff > 0 ? Unmarked : laterFollow);
-        return n;
+    if (mine != 0) {
+        return OrderFollows(moves, led, mine, lows, partnerKeeps, pos,
+                            winSuit == led ? winRank : Unmarked,
+                            laterRuff > 0 ? Unmarked : laterFollow);
     }
     for (int i = 0; i < n; ++i) {
         Move& move = moves[i];
@@ -606,38 +618,42 @@ inline int Searcher::GenerateFollows(int pos, Move* moves) const {
     return n;
 }
 
-// Orders the cards of the led suit, given highest first. With partner keeping the trick the
-// cheapest card comes first. Otherwise the cheapest card that wins the trick for good comes first
-// (those above `beaten` and `safeAbove`); then second hand plays low before winning cards an
-// opponent can still beat, while third hand tries those before playing low. Each part goes from
-// its cheapest card up.
-inline void Searcher::OrderFollows(Move* moves, int n, bool partnerKeeps, int pos, int beaten,
-                                   int safeAbove) {
-    if (partnerKeeps) {
-        std::reverse(moves, moves + n);
-        return;
-    }
-    // Highest first, the cards fall into three runs: those that win for good, those that win
-    // for now, and those that do not win.
-    const int safeFrom = std::max(beaten, safeAbove) + 1;
-    int forGood = 0;
-    while (forGood < n && moves[forGood].Rank >= safeFrom) ++forGood;
-    int forNow = forGood;
-    while (forNow < n && moves[forNow].Rank > beaten) ++forNow;
-    Move given[13];
-    std::copy(moves, moves + n, given);
-    int k = 0;
-    auto put = [&](int from, int to) {  // given[from..to), cheapest first
-        for (int i = to - 1; i >= from; --i) moves[k++] = given[i];
+// The groups of `mine` in `suit`, the led suit, given their lowest cards `lows`, in the order they
+// are to be tried. With partner keeping the trick the cheapest card comes first. Otherwise the
+// cheapest card that wins the trick for good comes first (those above `beaten` and `safeAbove`);
+// then second hand plays low before winning cards an opponent can still beat, while third hand
+// tries those before playing low. Each part goes from its cheapest card up.
+inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, bool partnerKeeps,
+                                  int pos, int beaten, int safeAbove) {
+    // Puts the groups whose lowest cards are in `part` at moves[at..], cheapest first. A group
+    // tops out below the next group's lowest card.
+    auto put = [&](Ranks part, int at) {
+        for (; part != 0; part &= part - 1) {
+            const int low = std::countr_zero(part);
+            const Ranks above = lows & ~(Bit(low + 1) - 1);
+            moves[at++] = Move{suit, HighRank(mine & ((above & ~(above - 1)) - 1)), low, 0};
+        }
     };
-    put(0, forGood);
-    if (pos == 1) {
-        put(forNow, n);
-        put(forGood, forNow);
-    } else {
-        put(forGood, forNow);
-        put(forNow, n);
+    const int n = std::popcount(lows);
+    if (partnerKeeps) {
+        put(lows, 0);
+        return n;
     }
+    // The thresholds are ranks of other hands' cards (or past every rank), so each group lies
+    // wholly above or below them.
+    const Ranks losing = lows & (Bit(beaten + 1) - 1);
+    const Ranks forNow = lows & (Bit(std::max(beaten, safeAbove) + 1) - 1) & ~losing;
+    const Ranks forGood = lows & ~(losing | forNow);
+    const int good = std::popcount(forGood);
+    put(forGood, 0);
+    if (pos == 1) {
+        put(losing, good);
+        put(forNow, good + std::popcount(losing));
+    } else {
+        put(forNow, good);
+        put(losing, good + std::popcount(forNow));
+    }
+    return n;
 }
 
 bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
@@ -645,7 +661,7 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     const int seat = (trick.Leader + pos) & 3;
     const bool isMax = (seat & 1) == maxSide_;
     Move moves[13];
-    const int n = GenerateFollows(pos, moves);
+    const int n = GenerateFollows(pos, seat, moves);
     const bool atRoot = trickIndex_ == 0 && pos == rootPos_;
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};

@@ -121,9 +121,9 @@ class Searcher {
     static std::uint64_t CoverGroups(std::uint64_t relevant, const Move* moves, int n);
     int GenerateLeads(Move* moves) const;
     // The moves of the player at `pos` after the lead, in the order they are to be tried.
-    int GenerateFollows(int pos, Move* moves) const;
-    static void OrderFollows(Move* moves, int n, bool partnerKeeps, int pos, int beaten,
-                             int safeAbove);
+    int GenerateFollows(int pos, int seat, Move* moves) const;
+    static int OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, bool partnerKeeps,
+                            int pos, int beaten, int safeAbove);
     void AddHistory(int seat, const Move& move, int bonus);
     void NoteRoot(const Move& move, bool reached);
 
