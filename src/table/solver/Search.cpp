@@ -179,9 +179,10 @@ bool Searcher::Reaches(const RootMove& move, int target) {
     target_ = target;
     tricksMax_ = 0;
     std::uint64_t relevant = 0;
-    PlayCard(rootPos_, move.Suit, move.Rank);
+    const int seat = (tricks_[trickIndex_].Leader + rootPos_) & 3;
+    PlayCard(rootPos_, seat, move.Suit, move.Rank);
     const bool reached = AfterCard(rootPos_, relevant);
-    UnplayCard(rootPos_, move.Suit, move.Rank);
+    UnplayCard(seat, move.Suit, move.Rank);
     return reached;
 }
 
@@ -203,24 +204,22 @@ int Searcher::RootMoves(std::array<RootMove, 13>& out) const {
     return n;
 }
 
-inline void Searcher::PlayCard(int pos, int suit, int rank) {
+inline void Searcher::PlayCard(int pos, int seat, int suit, int rank) {
     Trick& trick = tricks_[trickIndex_];
-    const int seat = (trick.Leader + pos) & 3;
-    hand_[seat][suit] &= ~Bit(rank);
-    lengths_ -= std::uint64_t{1} << LengthShift(seat, suit);
+    int winner = 0;
+    if (pos > 0) {
+        const int w = trick.Winner[pos - 1];
+        winner = Beats(suit, rank, trick.Suit[w], trick.Rank[w], trump_) ? pos : w;
+    }
     trick.Suit[pos] = suit;
     trick.Rank[pos] = rank;
-    if (pos == 0) {
-        trick.Winner[0] = 0;
-    } else {
-        const int w = trick.Winner[pos - 1];
-        trick.Winner[pos] = Beats(suit, rank, trick.Suit[w], trick.Rank[w], trump_) ? pos : w;
-    }
+    trick.Winner[pos] = winner;
+    hand_[seat][suit] &= ~Bit(rank);
+    lengths_ -= std::uint64_t{1} << LengthShift(seat, suit);
     ++nodes_;
 }
 
-inline void Searcher::UnplayCard(int pos, int suit, int rank) {
-    const int seat = (tricks_[trickIndex_].Leader + pos) & 3;
+inline void Searcher::UnplayCard(int seat, int suit, int rank) {
     hand_[seat][suit] |= Bit(rank);
     lengths_ += std::uint64_t{1} << LengthShift(seat, suit);
 }
@@ -671,9 +670,9 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
             continue;
         }
         std::uint64_t childRelevant = 0;
-        PlayCard(pos, moves[i].Suit, moves[i].Rank);
+        PlayCard(pos, seat, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(pos, childRelevant);
-        UnplayCard(pos, moves[i].Suit, moves[i].Rank);
+        UnplayCard(seat, moves[i].Suit, moves[i].Rank);
         if (atRoot) NoteRoot(moves[i], result);
         if (result == isMax) {
             relevant = childRelevant;
@@ -737,9 +736,9 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             continue;
         }
         std::uint64_t childRelevant = 0;
-        PlayCard(0, moves[i].Suit, moves[i].Rank);
+        PlayCard(0, leader, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(0, childRelevant);
-        UnplayCard(0, moves[i].Suit, moves[i].Rank);
+        UnplayCard(leader, moves[i].Suit, moves[i].Rank);
         if (atRoot) NoteRoot(moves[i], result);
         if (result == leaderMax) {
             relevant = childRelevant;

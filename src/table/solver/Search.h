@@ -105,8 +105,9 @@ class Searcher {
     bool AfterCard(int pos, std::uint64_t& relevant);
     bool LastTrick(std::uint64_t& relevant);
 
-    void PlayCard(int pos, int suit, int rank);
-    void UnplayCard(int pos, int suit, int rank);
+    // Plays a card of `seat`, the pos-th card of the current trick, and takes it back.
+    void PlayCard(int pos, int seat, int suit, int rank);
+    void UnplayCard(int seat, int suit, int rank);
     void CompleteTrick();
     void UncompleteTrick();
 
