@@ -534,56 +534,70 @@ int Searcher::GenerateLeads(Move* moves) const {
     return n;
 }
 
-inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
-    const Trick& trick = tricks_[trickIndex_];
-    const int led = trick.Suit[0];
-    const Ranks mine = hand_[seat][led];
-    Ranks lows = 0;
-    int n = 0;
-    if (mine != 0) {
-        lows = GroupLows(mine, live_[led]);
-        if ((lows & (lows - 1)) == 0) {  // one group: nothing to order
-            moves[0] = Move{led, HighRank(mine), std::countr_zero(mine), 0};
-            return 1;
-        }
-    } else {
-        for (int suit = 0; suit < 4; ++suit) {
-            ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
-                moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
-            });
-        }
-        if (n == 1) return n;
-    }
+// How the trick stands for the player at `pos`: the card winning it so far, and the best cards
+// the opponent still to play, if any, can bring to it: the highest card of the led suit if it
+// follows, else the highest trump if it can ruff.
+struct Searcher::Outlook {
+    int Led;
+    int WinSuit;
+    int WinRank;
+    int LaterFollow = 0;
+    int LaterRuff = 0;
+    bool PartnerKeeps;
 
+    // Whether the opponent after this player can beat (suit, rank) in this trick.
+    bool BeatenLater(int suit, int rank, int trump) const {
+        if (suit == Led && (LaterFollow > rank || LaterRuff > 0)) return true;
+        return suit == trump && suit != Led && LaterRuff > rank;
+    }
+};
+
+inline Searcher::Outlook Searcher::OutlookFor(int pos, int seat) const {
+    const Trick& trick = tricks_[trickIndex_];
     const int w = trick.Winner[pos - 1];
-    const int winSuit = trick.Suit[w];
-    const int winRank = trick.Rank[w];
-    const bool partnerWinning = ((w ^ pos) & 1) == 0;
-    const bool suitGame = trump_ < 4;
-    // The best cards the opponent still to play, if any, can bring to this trick: the highest
-    // card of the led suit if it follows, else the highest trump if it can ruff.
-    int laterFollow = 0;
-    int laterRuff = 0;
+    Outlook o;
+    o.Led = trick.Suit[0];
+    o.WinSuit = trick.Suit[w];
+    o.WinRank = trick.Rank[w];
     if (pos < 3) {
         const int next = (seat + 1) & 3;
-        if (hand_[next][led] != 0) {
-            laterFollow = HighRank(hand_[next][led]);
-        } else if (suitGame && hand_[next][trump_] != 0) {
-            laterRuff = HighRank(hand_[next][trump_]);
+        if (hand_[next][o.Led] != 0) {
+            o.LaterFollow = HighRank(hand_[next][o.Led]);
+        } else if (trump_ < 4 && hand_[next][trump_] != 0) {
+            o.LaterRuff = HighRank(hand_[next][trump_]);
         }
     }
-    // Whether the opponent after this one can beat (suit, rank) in this trick.
-    auto beatenLater = [&](int suit, int rank) {
-        if (suit == led && (laterFollow > rank || laterRuff > 0)) return true;
-        return suit == trump_ && suit != led && laterRuff > rank;
-    };
-    const bool partnerKeeps = partnerWinning && !beatenLater(winSuit, winRank);
+    const bool partnerWinning = ((w ^ pos) & 1) == 0;
+    o.PartnerKeeps = partnerWinning && !o.BeatenLater(o.WinSuit, o.WinRank, trump_);
+    return o;
+}
 
-    if (mine != 0) {
-        return OrderFollows(moves, led, mine, lows, partnerKeeps, pos,
-                            winSuit == led ? winRank : Unmarked,
-                            laterRuff > 0 ? Unmarked : laterFollow);
+inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
+    const int led = tricks_[trickIndex_].Suit[0];
+    const Ranks mine = hand_[seat][led];
+    if (mine == 0) return GenerateDiscards(pos, seat, moves);
+    const Ranks lows = GroupLows(mine, live_[led]);
+    if ((lows & (lows - 1)) == 0) {  // one group: nothing to order
+        moves[0] = Move{led, HighRank(mine), std::countr_zero(mine), 0};
+        return 1;
     }
+    const Outlook o = OutlookFor(pos, seat);
+    return OrderFollows(moves, led, mine, lows, o.PartnerKeeps, pos,
+                        o.WinSuit == led ? o.WinRank : Unmarked,
+                        o.LaterRuff > 0 ? Unmarked : o.LaterFollow);
+}
+
+// Apart from the cards of the led suit, which are far more common, so that those stay small
+// enough to be inlined into the search.
+int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
+            moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
+        });
+    }
+    if (n == 1) return n;
+    const Outlook o = OutlookFor(pos, seat);
     for (int i = 0; i < n; ++i) {
         Move& move = moves[i];
         const int suit = move.Suit;
@@ -591,11 +605,11 @@ inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
         const int top = HighRank(live_[suit]);
         const int length = std::popcount(hand_[seat][suit]);
         int weight;
-        if (partnerKeeps) {
+        if (o.PartnerKeeps) {
             // Partner has the trick: throw the cheapest card, keeping winners and trumps.
             weight = (suit != trump_ ? -rank : -60 - rank) + 2 * length - (rank == top ? 30 : 0);
-        } else if (Beats(suit, rank, winSuit, winRank, trump_)) {
-            if (!beatenLater(suit, rank)) {
+        } else if (Beats(suit, rank, o.WinSuit, o.WinRank, trump_)) {
+            if (!o.BeatenLater(suit, rank, trump_)) {
                 weight = 100 - rank;
             } else if (pos == 1) {
                 weight = -20 - rank;

@@ -124,6 +124,10 @@ class Searcher {
     int GenerateLeads(Move* moves) const;
     // The moves of the player at `pos` after the lead, in the order they are to be tried.
     int GenerateFollows(int pos, int seat, Move* moves) const;
+    // The same for a player out of the led suit.
+    int GenerateDiscards(int pos, int seat, Move* moves) const;
+    struct Outlook;  // how the trick stands for a player following to it
+    Outlook OutlookFor(int pos, int seat) const;
     static int OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, bool partnerKeeps,
                             int pos, int beaten, int safeAbove);
     void AddHistory(int seat, const Move& move, int bonus);
