@@ -590,36 +590,37 @@ inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
 // Apart from the cards of the led suit, which are far more common, so that those stay small
 // enough to be inlined into the search.
 int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
+    const Outlook o = OutlookFor(pos, seat);
     int n = 0;
     for (int suit = 0; suit < 4; ++suit) {
-        ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
-            moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
-        });
-    }
-    if (n == 1) return n;
-    const Outlook o = OutlookFor(pos, seat);
-    for (int i = 0; i < n; ++i) {
-        Move& move = moves[i];
-        const int suit = move.Suit;
-        const int rank = move.Rank;
+        const Ranks cards = hand_[seat][suit];
+        if (cards == 0) continue;
         const int top = HighRank(live_[suit]);
-        const int length = std::popcount(hand_[seat][suit]);
-        int weight;
-        if (o.PartnerKeeps) {
-            // Partner has the trick: throw the cheapest card, keeping winners and trumps.
-            weight = (suit != trump_ ? -rank : -60 - rank) + 2 * length - (rank == top ? 30 : 0);
-        } else if (Beats(suit, rank, o.WinSuit, o.WinRank, trump_)) {
-            if (!o.BeatenLater(suit, rank, trump_)) {
-                weight = 100 - rank;
-            } else if (pos == 1) {
-                weight = -20 - rank;
+        const int length = std::popcount(cards);
+        // Groups from the lowest up; no two cards of a suit weigh the same, so the order of
+        // generation within a suit does not matter.
+        for (Ranks lows = GroupLows(cards, live_[suit]); lows != 0; lows &= lows - 1) {
+            const Ranks above = lows & (lows - 1);
+            const int rank = HighRank(cards & ((above & ~(above - 1)) - 1));
+            int weight;
+            if (o.PartnerKeeps) {
+                // Partner has the trick: throw the cheapest card, keeping winners and trumps.
+                weight =
+                    (suit != trump_ ? -rank : -60 - rank) + 2 * length - (rank == top ? 30 : 0);
+            } else if (Beats(suit, rank, o.WinSuit, o.WinRank, trump_)) {
+                if (!o.BeatenLater(suit, rank, trump_)) {
+                    weight = 100 - rank;
+                } else if (pos == 1) {
+                    weight = -20 - rank;
+                } else {
+                    weight = 40 - rank;
+                }
             } else {
-                weight = 40 - rank;
+                weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
             }
-        } else {
-            weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
+            moves[n++] = Move{suit, rank, std::countr_zero(lows),
+                              weight * 1024 + std::min(history_[seat][suit][rank], 1023)};
         }
-        move.Weight = weight * 1024 + std::min(history_[seat][suit][rank], 1023);
     }
     // Heaviest first, ties in the order generated.
     for (int i = 1; i < n; ++i) {
