@@ -546,11 +546,11 @@ int Searcher::GenerateLeads(Move* moves) const {
 // follows, else the highest trump if it can ruff.
 struct Searcher::Outlook {
     int Led;
-    int WinSuit;
+    int WinSuit;  // the card winning the trick so far
     int WinRank;
-    int LaterFollow = 0;
-    int LaterRuff = 0;
-    bool PartnerKeeps;
+    int LaterFollow = 0;  // 0 when no opponent plays after this player or it cannot follow
+    int LaterRuff = 0;    // 0 unless that opponent can ruff
+    bool PartnerKeeps;    // partner wins the trick so far and no opponent can take it away
 
     // Whether the opponent after this player can beat (suit, rank) in this trick.
     bool BeatenLater(int suit, int rank, int trump) const {
@@ -594,7 +594,7 @@ inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
                         o.LaterRuff > 0 ? Unmarked : o.LaterFollow);
 }
 
-// Apart from the cards of the led suit, which are far more common, so that those stay small
+// Kept apart from GenerateFollows: following suit is far more common, and on its own it is small
 // enough to be inlined into the search.
 int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
     const Outlook o = OutlookFor(pos, seat);
