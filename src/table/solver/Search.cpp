@@ -86,6 +86,16 @@ void ForEachGroup(Ranks mine, Ranks live, F f) {
     }
 }
 
+// The lowest card of each run of `mine` with no live card of another hand between them. Ranks
+// gone from play join the runs of `mine` around them; adding each run's first bit to the gone
+// ones carries up to the run's lowest card of mine.
+inline Ranks GroupLows(Ranks mine, Ranks live) {
+    constexpr Ranks AllRanks = 0x7FFC;
+    const Ranks gone = ~live & AllRanks;
+    const Ranks runs = mine | gone;
+    return (gone + (runs & ~(runs << 1))) & mine;
+}
+
 // The value in lo..hi, found by yes-or-no tests "at least t?" starting at `guess` and stepping
 // one trick at a time, since answers near the guess are the likely ones.
 template <class T>
@@ -169,9 +179,10 @@ bool Searcher::Reaches(const RootMove& move, int target) {
     target_ = target;
     tricksMax_ = 0;
     std::uint64_t relevant = 0;
-    PlayCard(rootPos_, move.Suit, move.Rank);
+    const int seat = (tricks_[trickIndex_].Leader + rootPos_) & 3;
+    PlayCard(rootPos_, seat, move.Suit, move.Rank);
     const bool reached = AfterCard(rootPos_, relevant);
-    UnplayCard(rootPos_, move.Suit, move.Rank);
+    UnplayCard(seat, move.Suit, move.Rank);
     return reached;
 }
 
@@ -193,31 +204,33 @@ int Searcher::RootMoves(std::array<RootMove, 13>& out) const {
     return n;
 }
 
-void Searcher::PlayCard(int pos, int suit, int rank) {
+inline void Searcher::PlayCard(int pos, int seat, int suit, int rank) {
     Trick& trick = tricks_[trickIndex_];
-    const int seat = (trick.Leader + pos) & 3;
-    hand_[seat][suit] &= ~Bit(rank);
-    lengths_ -= std::uint64_t{1} << LengthShift(seat, suit);
+    int winner = 0;
+    if (pos > 0) {
+        const int w = trick.Winner[pos - 1];
+        winner = Beats(suit, rank, trick.Suit[w], trick.Rank[w], trump_) ? pos : w;
+    }
     trick.Suit[pos] = suit;
     trick.Rank[pos] = rank;
-    if (pos == 0) {
-        trick.Winner[0] = 0;
-    } else {
-        const int w = trick.Winner[pos - 1];
-        trick.Winner[pos] = Beats(suit, rank, trick.Suit[w], trick.Rank[w], trump_) ? pos : w;
-    }
+    trick.Winner[pos] = winner;
+    hand_[seat][suit] &= ~Bit(rank);
+    lengths_ -= std::uint64_t{1} << LengthShift(seat, suit);
     ++nodes_;
 }
 
-void Searcher::UnplayCard(int pos, int suit, int rank) {
-    const int seat = (tricks_[trickIndex_].Leader + pos) & 3;
+inline void Searcher::UnplayCard(int seat, int suit, int rank) {
     hand_[seat][suit] |= Bit(rank);
     lengths_ += std::uint64_t{1} << LengthShift(seat, suit);
 }
 
-void Searcher::CompleteTrick() {
+inline void Searcher::CompleteTrick() {
     const Trick& trick = tricks_[trickIndex_];
-    for (int i = 0; i < 4; ++i) live_[trick.Suit[i]] &= ~Bit(trick.Rank[i]);
+    // Written out: as a loop, this was a good part of the cost of a trick.
+    live_[trick.Suit[0]] &= ~Bit(trick.Rank[0]);
+    live_[trick.Suit[1]] &= ~Bit(trick.Rank[1]);
+    live_[trick.Suit[2]] &= ~Bit(trick.Rank[2]);
+    live_[trick.Suit[3]] &= ~Bit(trick.Rank[3]);
     const int winner = (trick.Leader + trick.Winner[3]) & 3;
     if ((winner & 1) == maxSide_) ++tricksMax_;
     --tricksLeft_;
@@ -225,10 +238,13 @@ void Searcher::CompleteTrick() {
     tricks_[trickIndex_].Leader = winner;
 }
 
-void Searcher::UncompleteTrick() {
+inline void Searcher::UncompleteTrick() {
     --trickIndex_;
     const Trick& trick = tricks_[trickIndex_];
-    for (int i = 0; i < 4; ++i) live_[trick.Suit[i]] |= Bit(trick.Rank[i]);
+    live_[trick.Suit[0]] |= Bit(trick.Rank[0]);
+    live_[trick.Suit[1]] |= Bit(trick.Rank[1]);
+    live_[trick.Suit[2]] |= Bit(trick.Rank[2]);
+    live_[trick.Suit[3]] |= Bit(trick.Rank[3]);
     const int winner = (trick.Leader + trick.Winner[3]) & 3;
     if ((winner & 1) == maxSide_) --tricksMax_;
     ++tricksLeft_;
@@ -537,76 +553,93 @@ int Searcher::GenerateLeads(Move* moves) const {
     return n;
 }
 
-int Searcher::GenerateFollows(int pos, Move* moves) const {
+// How the trick stands for the player at `pos`: the card winning it so far, and the best cards
+// the opponent still to play, if any, can bring to it: the highest card of the led suit if it
+// follows, else the highest trump if it can ruff.
+struct Searcher::Outlook {
+    int Led;
+    int WinSuit;  // the card winning the trick so far
+    int WinRank;
+    int LaterFollow = 0;  // 0 when no opponent plays after this player or it cannot follow
+    int LaterRuff = 0;    // 0 unless that opponent can ruff
+    bool PartnerKeeps;    // partner wins the trick so far and no opponent can take it away
+
+    // Whether the opponent after this player can beat (suit, rank) in this trick.
+    bool BeatenLater(int suit, int rank, int trump) const {
+        if (suit == Led && (LaterFollow > rank || LaterRuff > 0)) return true;
+        return suit == trump && suit != Led && LaterRuff > rank;
+    }
+};
+
+inline Searcher::Outlook Searcher::OutlookFor(int pos, int seat) const {
     const Trick& trick = tricks_[trickIndex_];
-    const int seat = (trick.Leader + pos) & 3;
-    const int led = trick.Suit[0];
-    const bool follows = hand_[seat][led] != 0;
-
-    int n = 0;
-    auto addGroups = [&](int suit) {
-        ForEachGroup(hand_[seat][suit], live_[suit], [&](int rank, Ranks group) {
-            moves[n++] = Move{suit, rank, std::countr_zero(group), 0};
-        });
-    };
-    if (follows) {
-        addGroups(led);
-    } else {
-        for (int suit = 0; suit < 4; ++suit) addGroups(suit);
-    }
-    if (n == 1) return n;  // nothing to order
-
     const int w = trick.Winner[pos - 1];
-    const int winSuit = trick.Suit[w];
-    const int winRank = trick.Rank[w];
+    Outlook o;
+    o.Led = trick.Suit[0];
+    o.WinSuit = trick.Suit[w];
+    o.WinRank = trick.Rank[w];
+    if (pos < 3) {
+        const int next = (seat + 1) & 3;
+        if (hand_[next][o.Led] != 0) {
+            o.LaterFollow = HighRank(hand_[next][o.Led]);
+        } else if (trump_ < 4 && hand_[next][trump_] != 0) {
+            o.LaterRuff = HighRank(hand_[next][trump_]);
+        }
+    }
     const bool partnerWinning = ((w ^ pos) & 1) == 0;
-    const bool suitGame = trump_ < 4;
-    // The best cards the opponents still to play can bring to this trick: the highest card of
-    // the led suit among those who follow, the highest trump among those who can ruff.
-    int laterFollow = 0;
-    int laterRuff = 0;
-    for (int p = pos + 1; p < 4; p += 2) {
-        const int s = (trick.Leader + p) & 3;
-        if (hand_[s][led] != 0) {
-            laterFollow = std::max(laterFollow, HighRank(hand_[s][led]));
-        } else if (suitGame && hand_[s][trump_] != 0) {
-            laterRuff = std::max(laterRuff, HighRank(hand_[s][trump_]));
-        }
-    }
-    // Whether an opponent after this one can beat (suit, rank) in this trick.
-    auto beatenLater = [&](int suit, int rank) {
-        if (suit == led && (laterFollow > rank || laterRuff > 0)) return true;
-        return suit == trump_ && suit != led && laterRuff > rank;
-    };
-    const bool partnerKeeps = partnerWinning && (pos == 3 || !beatenLater(winSuit, winRank));
+    o.PartnerKeeps = partnerWinning && !o.BeatenLater(o.WinSuit, o.WinRank, trump_);
+    return o;
+}
 
-    if (follows) {
-        OrderFollows(moves, n, partnerKeeps, pos, winSuit == led ? winRank : Unmarked,
-                     laterRuff > 0 ? Unmarked : laterFollow);
-        return n;
+inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
+    const int led = tricks_[trickIndex_].Suit[0];
+    const Ranks mine = hand_[seat][led];
+    if (mine == 0) return GenerateDiscards(pos, seat, moves);
+    const Ranks lows = GroupLows(mine, live_[led]);
+    if ((lows & (lows - 1)) == 0) {  // one group: nothing to order
+        moves[0] = Move{led, HighRank(mine), std::countr_zero(mine), 0};
+        return 1;
     }
-    for (int i = 0; i < n; ++i) {
-        Move& move = moves[i];
-        const int suit = move.Suit;
-        const int rank = move.Rank;
+    const Outlook o = OutlookFor(pos, seat);
+    return OrderFollows(moves, led, mine, lows, o.PartnerKeeps, pos,
+                        o.WinSuit == led ? o.WinRank : Unmarked,
+                        o.LaterRuff > 0 ? Unmarked : o.LaterFollow);
+}
+
+// Kept apart from GenerateFollows: following suit is far more common, and on its own it is small
+// enough to be inlined into the search.
+int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
+    const Outlook o = OutlookFor(pos, seat);
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        const Ranks cards = hand_[seat][suit];
+        if (cards == 0) continue;
         const int top = HighRank(live_[suit]);
-        const int length = std::popcount(hand_[seat][suit]);
-        int weight;
-        if (partnerKeeps) {
-            // Partner has the trick: throw the cheapest card, keeping winners and trumps.
-            weight = (suit != trump_ ? -rank : -60 - rank) + 2 * length - (rank == top ? 30 : 0);
-        } else if (Beats(suit, rank, winSuit, winRank, trump_)) {
-            if (!beatenLater(suit, rank)) {
-                weight = 100 - rank;
-            } else if (pos == 1) {
-                weight = -20 - rank;
+        const int length = std::popcount(cards);
+        // Groups from the lowest up; no two cards of a suit weigh the same, so the order of
+        // generation within a suit does not matter.
+        for (Ranks lows = GroupLows(cards, live_[suit]); lows != 0; lows &= lows - 1) {
+            const Ranks above = lows & (lows - 1);
+            const int rank = HighRank(cards & ((above & ~(above - 1)) - 1));
+            int weight;
+            if (o.PartnerKeeps) {
+                // Partner has the trick: throw the cheapest card, keeping winners and trumps.
+                weight =
+                    (suit != trump_ ? -rank : -60 - rank) + 2 * length - (rank == top ? 30 : 0);
+            } else if (Beats(suit, rank, o.WinSuit, o.WinRank, trump_)) {
+                if (!o.BeatenLater(suit, rank, trump_)) {
+                    weight = 100 - rank;
+                } else if (pos == 1) {
+                    weight = -20 - rank;
+                } else {
+                    weight = 40 - rank;
+                }
             } else {
-                weight = 40 - rank;
+                weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
             }
-        } else {
-            weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
+            moves[n++] = Move{suit, rank, std::countr_zero(lows),
+                              weight * 1024 + std::min(history_[seat][suit][rank], 1023)};
         }
-        move.Weight = weight * 1024 + std::min(history_[seat][suit][rank], 1023);
     }
     // Heaviest first, ties in the order generated.
     for (int i = 1; i < n; ++i) {
@@ -618,38 +651,42 @@ int Searcher::GenerateFollows(int pos, Move* moves) const {
     return n;
 }
 
-// Orders the cards of the led suit, given highest first. With partner keeping the trick the
-// cheapest card comes first. Otherwise the cheapest card that wins the trick for good comes first
-// (those above `beaten` and `safeAbove`); then second hand plays low before winning cards an
-// opponent can still beat, while third hand tries those before playing low. Each part goes from
-// its cheapest card up.
-void Searcher::OrderFollows(Move* moves, int n, bool partnerKeeps, int pos, int beaten,
-                            int safeAbove) {
-    if (partnerKeeps) {
-        std::reverse(moves, moves + n);
-        return;
-    }
-    // Highest first, the cards fall into three runs: those that win for good, those that win
-    // for now, and those that do not win.
-    const int safeFrom = std::max(beaten, safeAbove) + 1;
-    int forGood = 0;
-    while (forGood < n && moves[forGood].Rank >= safeFrom) ++forGood;
-    int forNow = forGood;
-    while (forNow < n && moves[forNow].Rank > beaten) ++forNow;
-    Move given[13];
-    std::copy(moves, moves + n, given);
-    int k = 0;
-    auto put = [&](int from, int to) {  // given[from..to), cheapest first
-        for (int i = to - 1; i >= from; --i) moves[k++] = given[i];
+// The groups of `mine` in `suit`, the led suit, given their lowest cards `lows`, in the order they
+// are to be tried. With partner keeping the trick the cheapest card comes first. Otherwise the
+// cheapest card that wins the trick for good comes first (those above `beaten` and `safeAbove`);
+// then second hand plays low before winning cards an opponent can still beat, while third hand
+// tries those before playing low. Each part goes from its cheapest card up.
+inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, bool partnerKeeps,
+                                  int pos, int beaten, int safeAbove) {
+    // Puts the groups whose lowest cards are in `part` at moves[at..], cheapest first. A group
+    // tops out below the next group's lowest card.
+    auto put = [&](Ranks part, int at) {
+        for (; part != 0; part &= part - 1) {
+            const int low = std::countr_zero(part);
+            const Ranks above = lows & ~(Bit(low + 1) - 1);
+            moves[at++] = Move{suit, HighRank(mine & ((above & ~(above - 1)) - 1)), low, 0};
+        }
     };
-    put(0, forGood);
-    if (pos == 1) {
-        put(forNow, n);
-        put(forGood, forNow);
-    } else {
-        put(forGood, forNow);
-        put(forNow, n);
+    const int n = std::popcount(lows);
+    if (partnerKeeps) {
+        put(lows, 0);
+        return n;
     }
+    // The thresholds are ranks of other hands' cards (or past every rank), so each group lies
+    // wholly above or below them.
+    const Ranks losing = lows & (Bit(beaten + 1) - 1);
+    const Ranks forNow = lows & (Bit(std::max(beaten, safeAbove) + 1) - 1) & ~losing;
+    const Ranks forGood = lows & ~(losing | forNow);
+    const int good = std::popcount(forGood);
+    put(forGood, 0);
+    if (pos == 1) {
+        put(losing, good);
+        put(forNow, good + std::popcount(losing));
+    } else {
+        put(forNow, good);
+        put(losing, good + std::popcount(forNow));
+    }
+    return n;
 }
 
 bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
@@ -657,7 +694,7 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     const int seat = (trick.Leader + pos) & 3;
     const bool isMax = (seat & 1) == maxSide_;
     Move moves[13];
-    const int n = GenerateFollows(pos, moves);
+    const int n = GenerateFollows(pos, seat, moves);
     const bool atRoot = trickIndex_ == 0 && pos == rootPos_;
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};
@@ -667,9 +704,9 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
             continue;
         }
         std::uint64_t childRelevant = 0;
-        PlayCard(pos, moves[i].Suit, moves[i].Rank);
+        PlayCard(pos, seat, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(pos, childRelevant);
-        UnplayCard(pos, moves[i].Suit, moves[i].Rank);
+        UnplayCard(seat, moves[i].Suit, moves[i].Rank);
         if (atRoot) NoteRoot(moves[i], result);
         if (result == isMax) {
             relevant = childRelevant;
@@ -733,9 +770,9 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             continue;
         }
         std::uint64_t childRelevant = 0;
-        PlayCard(0, moves[i].Suit, moves[i].Rank);
+        PlayCard(0, leader, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(0, childRelevant);
-        UnplayCard(0, moves[i].Suit, moves[i].Rank);
+        UnplayCard(leader, moves[i].Suit, moves[i].Rank);
         if (atRoot) NoteRoot(moves[i], result);
         if (result == leaderMax) {
             relevant = childRelevant;

@@ -90,7 +90,8 @@ class Searcher {
         int Low;   // the lowest
         int Weight;
     };
-    struct Trick {
+    // Aligned so that a trick takes 64 bytes: finding the current one is then a shift.
+    struct alignas(16) Trick {
         int Leader;
         int Suit[4];
         int Rank[4];
@@ -105,8 +106,9 @@ class Searcher {
     bool AfterCard(int pos, std::uint64_t& relevant);
     bool LastTrick(std::uint64_t& relevant);
 
-    void PlayCard(int pos, int suit, int rank);
-    void UnplayCard(int pos, int suit, int rank);
+    // Plays a card of `seat`, the pos-th card of the current trick, and takes it back.
+    void PlayCard(int pos, int seat, int suit, int rank);
+    void UnplayCard(int seat, int suit, int rank);
     void CompleteTrick();
     void UncompleteTrick();
 
@@ -121,9 +123,13 @@ class Searcher {
     static std::uint64_t CoverGroups(std::uint64_t relevant, const Move* moves, int n);
     int GenerateLeads(Move* moves) const;
     // The moves of the player at `pos` after the lead, in the order they are to be tried.
-    int GenerateFollows(int pos, Move* moves) const;
-    static void OrderFollows(Move* moves, int n, bool partnerKeeps, int pos, int beaten,
-                             int safeAbove);
+    int GenerateFollows(int pos, int seat, Move* moves) const;
+    // The same for a player out of the led suit.
+    int GenerateDiscards(int pos, int seat, Move* moves) const;
+    struct Outlook;  // how the trick stands for a player following to it
+    Outlook OutlookFor(int pos, int seat) const;
+    static int OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, bool partnerKeeps,
+                            int pos, int beaten, int safeAbove);
     void AddHistory(int seat, const Move& move, int bonus);
     void NoteRoot(const Move& move, bool reached);
 
