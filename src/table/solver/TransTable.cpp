@@ -93,7 +93,7 @@ OwnerKey TopMask(const TopCounts& top, unsigned counts) {
 }  // namespace
 
 TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
-    : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0, 0, NoSplit}),
+    : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0, 0, NoSplit, 0}),
       blocks_(new Block[std::size_t{1} << blockCountLog2]),
       blockCount_(std::size_t{1} << blockCountLog2),
       slotMask_((std::size_t{1} << slotCountLog2) - 1) {}
@@ -101,7 +101,7 @@ TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
 void TransTable::Clear() {
     ++generation_;
     if (generation_ == 0) {  // wrapped: old stamps could look current again
-        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit});
+        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0});
         generation_ = 1;
     }
     slotsUsed_ = 0;
@@ -178,7 +178,8 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key, bool
         if (slot.Generation != generation_) {
             if (!create) return nullptr;
             if (2 * (slotsUsed_ + 1) > slots_.size()) return nullptr;
-            slot = Slot{lengths, generation_, NoBlock, static_cast<std::uint16_t>(key), 0, NoSplit};
+            slot =
+                Slot{lengths, generation_, NoBlock, static_cast<std::uint16_t>(key), 0, NoSplit, 0};
             ++slotsUsed_;
             return &slot;
         }
@@ -191,9 +192,9 @@ namespace {
 constexpr std::uint64_t EachByte = 0x0101010101010101ULL;
 constexpr std::uint64_t EachLane = 0x0001000100010001ULL;  // lanes of 16 bits
 
-// Bit i set for each byte i of x whose top bit is set.
-inline unsigned ByteTops(std::uint64_t x) {
-    return static_cast<unsigned>((((x >> 7) & EachByte) * 0x0102040810204080ULL) >> 56);
+// Bit i set for each byte i of x whose bit 4 is set.
+inline unsigned ByteBit4s(std::uint64_t x) {
+    return static_cast<unsigned>((((x >> 4) & EachByte) * 0x0102040810204080ULL) >> 56);
 }
 // Bit i set for each 16-bit lane i of x that is zero.
 inline unsigned ZeroLanes(std::uint64_t x) {
@@ -210,24 +211,30 @@ inline std::uint64_t Word(const T* at) {
     return w;
 }
 
-// The lanes of a block whose bound decides `cut` and whose signature agrees with `sig`.
-unsigned Candidates(const std::uint8_t* lower, const std::uint8_t* upper, const std::uint16_t* care,
-                    const std::uint16_t* sigs, int cut, std::uint16_t sig) {
-    // Bounds are at most 13, so adding 128 - cut sets a byte's top bit exactly when the bound is
-    // at least the cut, and no byte carries into the next.
-    const std::uint64_t bias = static_cast<std::uint64_t>(128 - cut) * EachByte;
-    const std::uint64_t tops = 0x80 * EachByte;
+// The lanes of a block whose bound decides `cut`. The eight bytes read after lane 7 run past
+// the lanes; their bits are dropped.
+unsigned Deciding(const std::uint8_t* bounds, int cut) {
+    // Bounds are at most 13 and the cut at least 1, so adding 16 - cut to a nibble sets bit 4 of
+    // its byte exactly when the bound is at least the cut, and carries no further.
+    const std::uint64_t bias = static_cast<std::uint64_t>(16 - cut) * EachByte;
+    const std::uint64_t nibbles = 0x0F * EachByte;
     unsigned decides = 0;
     for (int w = 0; w < 2; ++w) {
-        const std::uint64_t atLeast = (Word(lower + 8 * w) + bias) & tops;
-        const std::uint64_t below = ~(Word(upper + 8 * w) + bias) & tops;
-        decides |= ByteTops(atLeast | below) << (8 * w);
+        const std::uint64_t lanes = Word(bounds + 8 * w);
+        const std::uint64_t lowerAtLeast = (lanes & nibbles) + bias;
+        const std::uint64_t upperAtLeast = ((lanes >> 4) & nibbles) + bias;
+        decides |= ByteBit4s(lowerAtLeast | ~upperAtLeast) << (8 * w);
     }
+    return decides & ((1U << 12) - 1);
+}
+// Of `lanes`, those whose signature agrees with `sig` where the entry cares.
+unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uint16_t sig,
+                  unsigned lanes) {
     const std::uint64_t own = sig * EachLane;
     unsigned agrees = 0;
     for (int w = 0; w < 3; ++w)
         agrees |= ZeroLanes((Word(sigs + 4 * w) ^ own) & Word(care + 4 * w)) << (4 * w);
-    return decides & agrees;
+    return lanes & agrees;
 }
 }  // namespace
 
@@ -250,8 +257,9 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
         for (std::uint32_t b = heads[level]; b != NoBlock; b = blocks_[b].Next) {
             Block& block = blocks_[b];
             if (front == nullptr) front = &block;
-            for (unsigned lanes = Candidates(block.Lower.data(), block.Upper.data(),
-                                             block.Care.data(), block.Sig.data(), cut, sig);
+            const unsigned decides = Deciding(block.Bounds.data(), cut);
+            if (decides == 0) continue;
+            for (unsigned lanes = Agreeing(block.Care.data(), block.Sig.data(), sig, decides);
                  lanes != 0; lanes &= lanes - 1) {
                 int i = std::countr_zero(lanes);
                 if (!Matches(owners, block.Entries[i].Mask, block.Entries[i].Owners)) continue;
@@ -268,18 +276,18 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
                     }
                 }
                 const Entry& entry = block.Entries[i];
-                if (block.Lower[i] >= cut) {
-                    bounds.Lower = block.Lower[i];
+                const int lower = block.Bounds[i] & 15;
+                if (lower >= cut) {
+                    bounds.Lower = lower;
                     bounds.LowerTop = TopOf(entry.Mask);
                 } else {
-                    bounds.Upper = block.Upper[i];
+                    bounds.Upper = block.Bounds[i] >> 4;
                     bounds.UpperTop = TopOf(entry.Mask);
                 }
                 // Entries that answer move to the front of their chain, where the next lookup of
                 // this shape starts.
                 if (&block != front || i != 0) {
-                    std::swap(block.Lower[i], front->Lower[0]);
-                    std::swap(block.Upper[i], front->Upper[0]);
+                    std::swap(block.Bounds[i], front->Bounds[0]);
                     std::swap(block.Care[i], front->Care[0]);
                     std::swap(block.Sig[i], front->Sig[0]);
                     std::swap(block.Entries[i], front->Entries[0]);
@@ -298,8 +306,9 @@ std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits, unsi
     int entries = 0;
     for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) {
         const Block& block = blocks_[b];
-        entries += static_cast<int>(block.Count);
-        for (std::uint32_t i = 0; i < block.Count; ++i) {
+        const int count = b == slot.Head ? slot.Filled : BlockEntries;
+        entries += count;
+        for (int i = 0; i < count; ++i) {
             for (int suit = 0; suit < 4; ++suit) resting[suit] += (block.Care[i] >> (4 * suit)) & 1;
         }
     }
@@ -321,7 +330,7 @@ TransTable::Slot* TransTable::SlotFor(std::uint64_t lengths, int leader, const O
     for (int depth = 0; slot != nullptr; ++depth) {
         // A long chain is weighed again each time it has grown by another few blocks.
         if (slot->Split == NoSplit && slot->Blocks >= SplitBlocks &&
-            slot->Blocks % SplitBlocks == 0 && blocks_[slot->Head].Count == BlockEntries)
+            slot->Blocks % SplitBlocks == 0 && slot->Filled == BlockEntries)
             slot->Split = ChooseSplit(*slot, splitSuits, counts);
         if (slot->Split == NoSplit || top[slot->Split] == 0) return slot;
         splitSuits |= 1U << slot->Split;
@@ -335,7 +344,7 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
                        const TopCounts& top, int lower, int upper) {
     Slot* slot = SlotFor(lengths, leader, owners, top);
     const bool needsBlock =
-        slot == nullptr || slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries;
+        slot == nullptr || slot->Head == NoBlock || slot->Filled == BlockEntries;
     if (slot == nullptr || (needsBlock && blocksUsed_ == blockCount_)) {
         Thin();
         slot = SlotFor(lengths, leader, owners, top);
@@ -344,21 +353,19 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
     const unsigned counts = SuitCounts(lengths);
     const OwnerKey mask = TopMask(top, counts);
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
-    if (slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries) {
+    if (slot->Head == NoBlock || slot->Filled == BlockEntries) {
         const auto index = static_cast<std::uint32_t>(blocksUsed_++);
         Block& block = blocks_[index];
         block.Next = slot->Head;
-        block.Count = 0;
-        block.Lower.fill(0);
-        block.Upper.fill(13);
+        block.Bounds.fill(13 << 4);
+        slot->Filled = 0;
         slot->Head = index;
         if (slot->Blocks < 255) ++slot->Blocks;
     }
     Block& head = blocks_[slot->Head];
     const std::uint16_t care = TopSigCare(top);
-    const std::uint32_t i = head.Count++;
-    head.Lower[i] = static_cast<std::uint8_t>(lower);
-    head.Upper[i] = static_cast<std::uint8_t>(upper);
+    const int i = slot->Filled++;
+    head.Bounds[i] = static_cast<std::uint8_t>(lower | upper << 4);
     head.Care[i] = care;
     head.Sig[i] = static_cast<std::uint16_t>(TopSig(owners, counts) & care);
     head.Entries[i] = Entry{mask, masked};

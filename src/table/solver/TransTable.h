@@ -42,7 +42,7 @@ struct TableBounds {
 
 class TransTable {
   public:
-    // Sizes are powers of two; a block of twelve entries is 512 bytes and a slot 24.
+    // Sizes are powers of two; a block of twelve entries is 448 bytes and a slot 24.
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
@@ -75,22 +75,21 @@ class TransTable {
         std::uint16_t Key;
         std::uint8_t Blocks;  // in the chain, counting stops at 255
         std::uint8_t Split;   // the suit, NoSplit while the slot keeps all its entries
+        std::uint8_t Filled;  // entries in the newest block; the others are full
     };
     struct Entry {
         OwnerKey Mask;    // the top cards the entry rests on, as planes
         OwnerKey Owners;  // already masked
     };
     static constexpr int BlockEntries = 12;
-    static constexpr int BoundLanes = 16;  // BlockEntries rounded up to two words of bytes
-    // A block keeps at its head, lane by lane, what a walk reads first: the bounds, and who holds
-    // the top cards of each suit as far as the entry rests on them (a nibble per suit, see
-    // TopSig). A walk tests all lanes of a block at once and reads only the entries that pass.
-    // Lanes past Count hold bounds 0 and 13, which decide no cut.
+    // A block keeps in its first cache line, lane by lane, what a walk reads first: the bounds
+    // (lower in a byte's low nibble, upper in its high one), and who holds the top cards of each
+    // suit as far as the entry rests on them (a nibble per suit, see TopSig). A walk tests all
+    // lanes of a block at once and reads only the entries that pass. Entries fill the lanes in
+    // order; lanes past them hold bounds 0 and 13, which decide no cut.
     struct alignas(64) Block {
+        std::array<std::uint8_t, BlockEntries> Bounds;
         std::uint32_t Next;
-        std::uint32_t Count;
-        std::array<std::uint8_t, BoundLanes> Lower;
-        std::array<std::uint8_t, BoundLanes> Upper;
         std::array<std::uint16_t, BlockEntries> Care;
         std::array<std::uint16_t, BlockEntries> Sig;
         std::array<Entry, BlockEntries> Entries;
@@ -98,6 +97,7 @@ class TransTable {
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
     static constexpr std::uint8_t NoSplit = 4;
     static_assert(sizeof(Slot) == 24);
+    static_assert(offsetof(Block, Entries) == 64);
 
     // Where a store goes: the slot whose chain takes the entry.
     Slot* SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top);
