@@ -96,7 +96,8 @@ TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
     : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0, 0, NoSplit, 0}),
       blocks_(new Block[std::size_t{1} << blockCountLog2]),
       blockCount_(std::size_t{1} << blockCountLog2),
-      slotMask_((std::size_t{1} << slotCountLog2) - 1) {}
+      slotMask_((std::size_t{1} << slotCountLog2) - 1),
+      slotShift_(static_cast<int>(64 - slotCountLog2)) {}
 
 void TransTable::Clear() {
     ++generation_;
@@ -163,12 +164,10 @@ void TransTable::Thin() {
 }
 
 std::size_t TransTable::SlotIndex(std::uint64_t lengths, unsigned key) const {
-    // A full 64-bit mix: lengths of nearby positions differ in few bits.
-    std::uint64_t h = lengths + static_cast<std::uint64_t>(key) * 0x9E3779B97F4A7C15ULL;
-    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    h = (h ^ (h >> 27)) * 0x94D049BB133111EBULL;
-    h ^= h >> 31;
-    return static_cast<std::size_t>(h) & slotMask_;
+    // Folding the high half down first lets every length reach the product's high bits,
+    // which the index takes.
+    const std::uint64_t h = (lengths ^ (lengths >> 29) ^ key) * 0x9E3779B97F4A7C15ULL;
+    return static_cast<std::size_t>(h >> slotShift_);
 }
 
 TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key, bool create) {

@@ -111,6 +111,7 @@ class TransTable {
     std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read
     std::size_t blockCount_;
     std::size_t slotMask_;
+    int slotShift_;  // the index is the top bits of the hash
     std::size_t slotsUsed_ = 0;
     std::size_t blocksUsed_ = 0;
     std::uint32_t generation_ = 1;
