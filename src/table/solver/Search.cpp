@@ -48,11 +48,15 @@ inline int NthLowest(Ranks x, int j) {
     return j < low ? NthTable[x & 255][j] : 8 + NthTable[(x >> 8) & 255][j - low];
 }
 
-// Takes the card `at` places from the bottom out of a suit's owner planes (plane 0 in bits
-// 0..15, plane 1 in 16..31); the cards above it move down one place.
-inline std::uint32_t DropCard(std::uint32_t planes, int at) {
-    const std::uint32_t below = ((std::uint32_t{1} << at) - 1) * 0x10001U;
-    return (planes & below) | ((planes >> 1) & 0x7FFF7FFFU & ~below);
+// The place of a card in its suit's owner planes: the top card at 12, the next at 11, ...
+inline int PlaceOf(Ranks live, Ranks card) {
+    return 12 - std::popcount(live & ~(card | (card - 1)));
+}
+// Takes the card at `place` out of a suit's owner planes (plane 0 in bits 0..15, plane 1 in
+// 16..31); the cards below it move up one place.
+inline std::uint32_t DropCard(std::uint32_t planes, int place) {
+    const std::uint32_t below = ((std::uint32_t{2} << place) - 1) * 0x10001U;  // and the card
+    return (planes & ~below) | ((planes << 1) & below);
 }
 
 inline bool Beats(int suit, int rank, int winSuit, int winRank, int trump) {
@@ -132,12 +136,11 @@ void Searcher::Reset(const Position& p) {
         held[(p.Leader + i) & 3][p.TrickSuit[i]] |= Bit(p.TrickRank[i]);
     for (int suit = 0; suit < 4; ++suit) {
         std::uint32_t planes = 0;
-        int at = 0;
-        for (Ranks rest = live_[suit]; rest != 0; rest &= rest - 1, ++at) {
+        for (Ranks rest = live_[suit]; rest != 0; rest &= rest - 1) {
             const Ranks card = rest & (~rest + 1);
             const std::uint32_t plane0 = ((held[1][suit] | held[3][suit]) & card) != 0;
             const std::uint32_t plane1 = ((held[2][suit] | held[3][suit]) & card) != 0;
-            planes |= (plane0 | plane1 << 16) << at;
+            planes |= (plane0 | plane1 << 16) << PlaceOf(live_[suit], card);
         }
         owners_[0][suit] = planes;
     }
@@ -224,7 +227,7 @@ void Searcher::CompleteTrick() {
     for (int i = 0; i < 4; ++i) {
         const int suit = trick.Suit[i];
         const Ranks card = Bit(trick.Rank[i]);
-        owners[suit] = DropCard(owners[suit], std::popcount(live_[suit] & (card - 1)));
+        owners[suit] = DropCard(owners[suit], PlaceOf(live_[suit], card));
         live_[suit] &= ~card;
     }
     const int winner = (trick.Leader + trick.Winner[3]) & 3;

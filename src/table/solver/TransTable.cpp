@@ -27,17 +27,18 @@ int CardsOf(std::uint64_t lengths) {
 
 // Per suit a nibble: bits 3 and 0 the planes of the top card, bits 2 and 1 plane 0 (the side)
 // of the second and third cards. Past the top card the side tells entries apart better than
-// the second card's other plane does. SuitSig reads one suit's planes (plane 0 in bits 0..15,
-// plane 1 in 16..31); shifting up four first lets a short suit read zeros below its last card.
-inline unsigned SuitSig(std::uint64_t planes, int cards) {
-    const std::uint64_t top = (planes << 4) >> cards;
-    return (static_cast<unsigned>(top) & 14) | (static_cast<unsigned>(top >> 19) & 1);
-}
-std::uint16_t TopSig(const OwnerKey& owners, unsigned counts) {
-    return static_cast<std::uint16_t>(SuitSig(owners.Word[0], CountOf(counts, 0)) |
-                                      SuitSig(owners.Word[0] >> 32, CountOf(counts, 1)) << 4 |
-                                      SuitSig(owners.Word[1], CountOf(counts, 2)) << 8 |
-                                      SuitSig(owners.Word[1] >> 32, CountOf(counts, 3)) << 12);
+// the second card's other plane does. A suit's planes read, from bit 0, its third, second and
+// top card in plane 0 (bits 10..12) and its top card in plane 1 (bit 28).
+std::uint16_t TopSig(const OwnerKey& owners) {
+    constexpr std::uint64_t sideBits = 0x0000000E0000000EULL;
+    constexpr std::uint64_t topBit = 0x0000000100000001ULL;
+    unsigned sig = 0;
+    for (int w = 0; w < 2; ++w) {
+        const std::uint64_t pair =
+            ((owners.Word[w] >> 9) & sideBits) | ((owners.Word[w] >> 28) & topBit);
+        sig |= static_cast<unsigned>((pair & 15) | (pair >> 28)) << (8 * w);
+    }
+    return static_cast<std::uint16_t>(sig);
 }
 
 std::uint16_t TopSigCare(const TopCounts& top) {
@@ -60,10 +61,9 @@ TopCounts TopOf(const OwnerKey& mask) {
 }
 
 // The seat holding the top card of a suit that has cards.
-inline unsigned TopOwner(const OwnerKey& owners, unsigned counts, int suit) {
+inline unsigned TopOwner(const OwnerKey& owners, int suit) {
     const std::uint64_t chunk = owners.Word[suit >> 1] >> (32 * (suit & 1));
-    const int at = CountOf(counts, suit) - 1;
-    return static_cast<unsigned>(((chunk >> at) & 1) | (((chunk >> (at + 16)) & 1) << 1));
+    return static_cast<unsigned>(((chunk >> 12) & 1) | (((chunk >> 28) & 1) << 1));
 }
 // The key of the child a slot splits to for the owner of its suit's top card; `depth` slots
 // lie above it. Owners are written plus one so that every path has its own key.
@@ -79,13 +79,12 @@ bool Matches(const OwnerKey& owners, const OwnerKey& mask, const OwnerKey& entry
     return (owners.Word[0] & mask.Word[0]) == entryOwners.Word[0] &&
            (owners.Word[1] & mask.Word[1]) == entryOwners.Word[1];
 }
-// The plane mask of the top `top[s]` cards of each suit, for a position whose suits hold
-// `counts[s]` cards in all.
-OwnerKey TopMask(const TopCounts& top, unsigned counts) {
+// The plane mask of the top `top[s]` cards of each suit.
+OwnerKey TopMask(const TopCounts& top) {
     OwnerKey mask{{0, 0}};
     for (int suit = 0; suit < 4; ++suit) {
         const int k = top[suit];
-        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (CountOf(counts, suit) - k);
+        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (13 - k);
         mask.Word[suit >> 1] |= (plane | (plane << 16)) << (32 * (suit & 1));
     }
     return mask;
@@ -239,7 +238,6 @@ unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uin
 
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
-    const unsigned counts = SuitCounts(lengths);
     // The chains of the branch, walked from the deepest up: deeper entries are newer.
     std::array<std::uint32_t, 5> heads;
     int n = 0;
@@ -247,10 +245,10 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
     for (const Slot* slot = FindSlot(lengths, key, false); slot != nullptr;) {
         heads[n++] = slot->Head;
         if (slot->Split == NoSplit) break;
-        key = ChildKey(key, n - 1, TopOwner(owners, counts, slot->Split));
+        key = ChildKey(key, n - 1, TopOwner(owners, slot->Split));
         slot = FindSlot(lengths, key, false);
     }
-    const std::uint16_t sig = TopSig(owners, counts);
+    const std::uint16_t sig = TopSig(owners);
     for (int level = n - 1; level >= 0; --level) {
         Block* front = nullptr;
         for (std::uint32_t b = heads[level]; b != NoBlock; b = blocks_[b].Next) {
@@ -300,7 +298,9 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
 
 // Splits on the suit whose top card most entries of the chain rest on, if that is most of them
 // and no slot above has split on it.
-std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits, unsigned counts) const {
+std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits,
+                                     std::uint64_t lengths) const {
+    const unsigned counts = SuitCounts(lengths);
     std::array<int, 4> resting{};
     int entries = 0;
     for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) {
@@ -322,7 +322,6 @@ std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits, unsi
 
 TransTable::Slot* TransTable::SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners,
                                       const TopCounts& top) {
-    const unsigned counts = SuitCounts(lengths);
     auto key = static_cast<unsigned>(leader);
     unsigned splitSuits = 0;
     Slot* slot = FindSlot(lengths, key, true);
@@ -330,10 +329,10 @@ TransTable::Slot* TransTable::SlotFor(std::uint64_t lengths, int leader, const O
         // A long chain is weighed again each time it has grown by another few blocks.
         if (slot->Split == NoSplit && slot->Blocks >= SplitBlocks &&
             slot->Blocks % SplitBlocks == 0 && slot->Filled == BlockEntries)
-            slot->Split = ChooseSplit(*slot, splitSuits, counts);
+            slot->Split = ChooseSplit(*slot, splitSuits, lengths);
         if (slot->Split == NoSplit || top[slot->Split] == 0) return slot;
         splitSuits |= 1U << slot->Split;
-        key = ChildKey(key, depth, TopOwner(owners, counts, slot->Split));
+        key = ChildKey(key, depth, TopOwner(owners, slot->Split));
         slot = FindSlot(lengths, key, true);
     }
     return nullptr;
@@ -349,8 +348,7 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
         slot = SlotFor(lengths, leader, owners, top);
         if (slot == nullptr) return;
     }
-    const unsigned counts = SuitCounts(lengths);
-    const OwnerKey mask = TopMask(top, counts);
+    const OwnerKey mask = TopMask(top);
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
     if (slot->Head == NoBlock || slot->Filled == BlockEntries) {
         const auto index = static_cast<std::uint32_t>(blocksUsed_++);
@@ -366,7 +364,7 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
     const int i = slot->Filled++;
     head.Bounds[i] = static_cast<std::uint8_t>(lower | upper << 4);
     head.Care[i] = care;
-    head.Sig[i] = static_cast<std::uint16_t>(TopSig(owners, counts) & care);
+    head.Sig[i] = static_cast<std::uint16_t>(TopSig(owners) & care);
     head.Entries[i] = Entry{mask, masked};
 }
 

@@ -6,8 +6,8 @@
 // of the suit's top cards matter and who holds them: ranks below those only count as "some
 // small card", so one entry stands for every position that differs only in cards that never
 // decided a trick. Owners are written as two bit planes per suit (plane 0: seat bit 0, plane 1:
-// seat bit 1), each plane ordered from the suit's lowest remaining card up, so "the top k cards"
-// is the same bit range in every position of one shape.
+// seat bit 1), each plane ordered from the suit's top card down (the top card at bit 12, the
+// next at 11, ...), so "the top k cards" is the same bit range in every position.
 //
 // Entries sit in blocks of a few, so a lookup reads neighbouring memory rather than chasing one
 // pointer per entry. Memory is fixed at construction. Clearing bumps a generation number, so it
@@ -25,7 +25,8 @@
 namespace corvane::sds {
 
 // Owner planes of two suits in one word: suit 2w at bits 0..31 (plane 0 in 0..15, plane 1 in
-// 16..31), suit 2w + 1 at bits 32..63.
+// 16..31), suit 2w + 1 at bits 32..63. A suit's top card is at bit 12 of each plane; bits
+// below its last card are zero.
 struct OwnerKey {
     std::uint64_t Word[2];
 };
@@ -101,7 +102,7 @@ class TransTable {
 
     // Where a store goes: the slot whose chain takes the entry.
     Slot* SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top);
-    std::uint8_t ChooseSplit(const Slot& slot, unsigned splitSuits, unsigned counts) const;
+    std::uint8_t ChooseSplit(const Slot& slot, unsigned splitSuits, std::uint64_t lengths) const;
 
     void Thin();
     std::size_t SlotIndex(std::uint64_t lengths, unsigned key) const;
