@@ -209,8 +209,16 @@ inline std::uint64_t Word(const T* at) {
     return w;
 }
 
-// The lanes of a block whose bound decides `cut`. The eight bytes read after lane 7 run past
-// the lanes; their bits are dropped.
+// The lanes of a block whose signature agrees with `sig` where the entry cares.
+unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uint16_t sig) {
+    const std::uint64_t own = sig * EachLane;
+    unsigned agrees = 0;
+    for (int w = 0; w < 3; ++w)
+        agrees |= ZeroLanes((Word(sigs + 4 * w) ^ own) & Word(care + 4 * w)) << (4 * w);
+    return agrees;
+}
+// The lanes of a block whose bound decides `cut`, and bits past the lanes (from the eight bytes
+// read after lane 7) that mean nothing.
 unsigned Deciding(const std::uint8_t* bounds, int cut) {
     // Bounds are at most 13 and the cut at least 1, so adding 16 - cut to a nibble sets bit 4 of
     // its byte exactly when the bound is at least the cut, and carries no further.
@@ -223,16 +231,7 @@ unsigned Deciding(const std::uint8_t* bounds, int cut) {
         const std::uint64_t upperAtLeast = ((lanes >> 4) & nibbles) + bias;
         decides |= ByteBit4s(lowerAtLeast | ~upperAtLeast) << (8 * w);
     }
-    return decides & ((1U << 12) - 1);
-}
-// Of `lanes`, those whose signature agrees with `sig` where the entry cares.
-unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uint16_t sig,
-                  unsigned lanes) {
-    const std::uint64_t own = sig * EachLane;
-    unsigned agrees = 0;
-    for (int w = 0; w < 3; ++w)
-        agrees |= ZeroLanes((Word(sigs + 4 * w) ^ own) & Word(care + 4 * w)) << (4 * w);
-    return lanes & agrees;
+    return decides;
 }
 }  // namespace
 
@@ -254,10 +253,12 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
         for (std::uint32_t b = heads[level]; b != NoBlock; b = blocks_[b].Next) {
             Block& block = blocks_[b];
             if (front == nullptr) front = &block;
-            const unsigned decides = Deciding(block.Bounds.data(), cut);
-            if (decides == 0) continue;
-            for (unsigned lanes = Agreeing(block.Care.data(), block.Sig.data(), sig, decides);
-                 lanes != 0; lanes &= lanes - 1) {
+            // In about half the blocks no entry agrees with the signature; their bounds are
+            // not looked at.
+            const unsigned agrees = Agreeing(block.Care.data(), block.Sig.data(), sig);
+            if (agrees == 0) continue;
+            for (unsigned lanes = agrees & Deciding(block.Bounds.data(), cut); lanes != 0;
+                 lanes &= lanes - 1) {
                 int i = std::countr_zero(lanes);
                 if (!Matches(owners, block.Entries[i].Mask, block.Entries[i].Owners)) continue;
                 // Of the entries of this block that answer, the one resting on the fewest cards
