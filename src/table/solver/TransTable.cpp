@@ -194,11 +194,9 @@ constexpr std::uint64_t EachLane = 0x0001000100010001ULL;  // lanes of 16 bits
 inline unsigned ByteBit4s(std::uint64_t x) {
     return static_cast<unsigned>((((x >> 4) & EachByte) * 0x0102040810204080ULL) >> 56);
 }
-// Bit i set for each 16-bit lane i of x that is zero.
-inline unsigned ZeroLanes(std::uint64_t x) {
-    const std::uint64_t low = 0x7FFF * EachLane;
-    const std::uint64_t nonzero = ((x | ((x & low) + low)) >> 15) & EachLane;
-    return ~static_cast<unsigned>((nonzero * 0x0001000200040008ULL) >> 48) & 0xF;
+// Where entry i's signature and care are kept (see Agreeing).
+inline int SigLane(int i) {
+    return 4 * (i % 3) + i / 3;
 }
 // Lane i of a word read from memory is its i-th byte or 16-bit lane from the bottom.
 static_assert(std::endian::native == std::endian::little);
@@ -209,13 +207,21 @@ inline std::uint64_t Word(const T* at) {
     return w;
 }
 
-// The lanes of a block whose signature agrees with `sig` where the entry cares.
+// The lanes of a block whose signature agrees with `sig` where the entry cares. The signatures
+// of entries 3j, 3j + 1 and 3j + 2 sit in lane j of the three words read, so that one multiply
+// gathers the flags of all twelve in entry order.
 unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uint16_t sig) {
     const std::uint64_t own = sig * EachLane;
-    unsigned agrees = 0;
-    for (int w = 0; w < 3; ++w)
-        agrees |= ZeroLanes((Word(sigs + 4 * w) ^ own) & Word(care + 4 * w)) << (4 * w);
-    return agrees;
+    const std::uint64_t low = 0x7FFF * EachLane;
+    std::uint64_t differs = 0;  // bit 16j + w: lane j of word w differs
+    for (int w = 0; w < 3; ++w) {
+        const std::uint64_t x = (Word(sigs + 4 * w) ^ own) & Word(care + 4 * w);
+        differs |= (((x | ((x & low) + low)) >> 15) & EachLane) << w;
+    }
+    // Bit 16j + w lands on bit 48 + 3j + w; the other products land on bits 9..43, at most one
+    // to a bit so nothing carries, or past bit 63.
+    constexpr std::uint64_t gather = (1ULL << 48) | (1ULL << 35) | (1ULL << 22) | (1ULL << 9);
+    return ~static_cast<unsigned>((differs * gather) >> 48) & 0xFFF;
 }
 // The lanes of a block whose bound decides `cut`, and bits past the lanes (from the eight bytes
 // read after lane 7) that mean nothing.
@@ -286,8 +292,8 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
                 // this shape starts.
                 if (&block != front || i != 0) {
                     std::swap(block.Bounds[i], front->Bounds[0]);
-                    std::swap(block.Care[i], front->Care[0]);
-                    std::swap(block.Sig[i], front->Sig[0]);
+                    std::swap(block.Care[SigLane(i)], front->Care[0]);
+                    std::swap(block.Sig[SigLane(i)], front->Sig[0]);
                     std::swap(block.Entries[i], front->Entries[0]);
                 }
                 return bounds;
@@ -309,7 +315,8 @@ std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits,
         const int count = b == slot.Head ? slot.Filled : BlockEntries;
         entries += count;
         for (int i = 0; i < count; ++i) {
-            for (int suit = 0; suit < 4; ++suit) resting[suit] += (block.Care[i] >> (4 * suit)) & 1;
+            for (int suit = 0; suit < 4; ++suit)
+                resting[suit] += (block.Care[SigLane(i)] >> (4 * suit)) & 1;
         }
     }
     int best = NoSplit;
@@ -364,8 +371,8 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
     const std::uint16_t care = TopSigCare(top);
     const int i = slot->Filled++;
     head.Bounds[i] = static_cast<std::uint8_t>(lower | upper << 4);
-    head.Care[i] = care;
-    head.Sig[i] = static_cast<std::uint16_t>(TopSig(owners) & care);
+    head.Care[SigLane(i)] = care;
+    head.Sig[SigLane(i)] = static_cast<std::uint16_t>(TopSig(owners) & care);
     head.Entries[i] = Entry{mask, masked};
 }
 
