@@ -42,15 +42,14 @@ std::uint16_t TopSig(const OwnerKey& owners) {
 }
 
 std::uint16_t TopSigCare(const TopCounts& top) {
-    unsigned care = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        if (top[suit] >= 1) care |= 0b1001U << (4 * suit);
-        if (top[suit] >= 2) care |= 0b0100U << (4 * suit);
-        if (top[suit] >= 3) care |= 0b0010U << (4 * suit);
-    }
-    return static_cast<std::uint16_t>(care);
+    // By how many top cards of the suit an entry rests on: the top card's planes, then the side
+    // of the second card, then of the third.
+    constexpr std::array<std::uint8_t, 14> careOf{0b0000, 0b1001, 0b1101, 0b1111, 0b1111,
+                                                  0b1111, 0b1111, 0b1111, 0b1111, 0b1111,
+                                                  0b1111, 0b1111, 0b1111, 0b1111};
+    return static_cast<std::uint16_t>(careOf[top[0]] | careOf[top[1]] << 4 | careOf[top[2]] << 8 |
+                                      careOf[top[3]] << 12);
 }
-
 TopCounts TopOf(const OwnerKey& mask) {
     TopCounts top{};
     for (int suit = 0; suit < 4; ++suit) {
@@ -81,13 +80,10 @@ bool Matches(const OwnerKey& owners, const OwnerKey& mask, const OwnerKey& entry
 }
 // The plane mask of the top `top[s]` cards of each suit.
 OwnerKey TopMask(const TopCounts& top) {
-    OwnerKey mask{{0, 0}};
-    for (int suit = 0; suit < 4; ++suit) {
-        const int k = top[suit];
-        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (13 - k);
-        mask.Word[suit >> 1] |= (plane | (plane << 16)) << (32 * (suit & 1));
-    }
-    return mask;
+    auto planes = [&](int suit) -> std::uint64_t {
+        return ((0x1FFFU << (13 - top[suit])) & 0x1FFFU) * 0x10001U;
+    };
+    return OwnerKey{{planes(0) | planes(1) << 32, planes(2) | planes(3) << 32}};
 }
 }  // namespace
 
