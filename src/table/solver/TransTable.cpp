@@ -87,12 +87,14 @@ OwnerKey TopMask(const TopCounts& top) {
 }
 }  // namespace
 
+// At least two slots: the index is the top bits of the hash, and shifting a word by 64 is
+// undefined. (One slot could hold nothing anyway: the slot array is never filled past half.)
 TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
-    : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0, 0, NoSplit, 0}),
+    : slots_(std::size_t{1} << std::max<std::size_t>(slotCountLog2, 1),
+             Slot{0, 0, NoBlock, 0, 0, NoSplit, 0}),
       blocks_(new Block[std::size_t{1} << blockCountLog2]),
-      blockCount_(std::size_t{1} << blockCountLog2),
-      slotMask_((std::size_t{1} << slotCountLog2) - 1),
-      slotShift_(static_cast<int>(64 - slotCountLog2)) {}
+      blockCount_(std::size_t{1} << blockCountLog2), slotMask_(slots_.size() - 1),
+      slotShift_(std::countl_zero(slotMask_)) {}
 
 void TransTable::Clear() {
     ++generation_;

@@ -76,6 +76,14 @@ TEST(TransTableTest, BoundsDecideExactlyTheCutsTheyBound) {
     }
 }
 
+TEST(TransTableTest, TheSmallestTableStillAnswers) {
+    TransTable table(0, 0);
+    table.Store(EvenLengths(3), 0, TopOwners(1, 2), TopTwoOfFirstSuit, 5, 5);
+    EXPECT_EQ(table.Lookup(EvenLengths(3), 0, TopOwners(1, 2), 5).Lower, 5);
+    table.Store(EvenLengths(2), 0, TopOwners(1, 2), TopTwoOfFirstSuit, 4, 4);
+    EXPECT_EQ(table.Lookup(EvenLengths(2), 0, TopOwners(1, 2), 4).Lower, 4);
+}
+
 TEST(TransTableTest, AFullTableKeepsThePositionsWithTheMostCardsLeft) {
     // Four blocks: one small shape, two blocks of a large one, one more small shape; the next
     // small shape finds no block and the table is thinned.
