@@ -30,41 +30,33 @@ inline int LowestMark(std::uint64_t relevant, int suit) {
     return marked == 0 ? Unmarked : std::countr_zero(marked);
 }
 
-// Byte tables for bit work without loops: packing the bits a mask selects into the low bits,
-// and finding the j-th lowest set bit.
-struct BitTables {
-    std::array<std::array<std::uint8_t, 256>, 256> Packed{};  // [mask][x]
-    std::array<std::array<std::uint8_t, 8>, 256> Nth{};       // [x][j]
-    BitTables() {
-        for (int mask = 0; mask < 256; ++mask) {
-            for (int x = 0; x < 256; ++x) {
-                int out = 0;
-                int k = 0;
-                for (int b = 0; b < 8; ++b) {
-                    if ((mask >> b) & 1) out |= ((x >> b) & 1) << k++;
-                }
-                Packed[mask][x] = static_cast<std::uint8_t>(out);
-            }
-            int j = 0;
-            for (int b = 0; b < 8; ++b) {
-                if ((mask >> b) & 1) Nth[mask][j++] = static_cast<std::uint8_t>(b);
-            }
+// Per byte x, the place of its j-th lowest set bit, for finding the j-th lowest card of a
+// suit without a loop.
+constexpr auto NthTable = [] {
+    std::array<std::array<std::uint8_t, 8>, 256> nth{};
+    for (int x = 0; x < 256; ++x) {
+        int j = 0;
+        for (int b = 0; b < 8; ++b) {
+            if ((x >> b) & 1) nth[x][j++] = static_cast<std::uint8_t>(b);
         }
     }
-};
-const BitTables& Tables() {
-    static const BitTables tables;
-    return tables;
-}
-inline std::uint64_t Compress(const BitTables& t, Ranks x, Ranks mask) {
-    const unsigned lo = t.Packed[mask & 255][x & 255];
-    const unsigned hi = t.Packed[(mask >> 8) & 255][(x >> 8) & 255];
-    return lo | (hi << std::popcount(mask & 255U));
-}
+    return nth;
+}();
 // The j-th lowest set bit of x (from 0), which must have more than j bits set.
-inline int NthLowest(const BitTables& t, Ranks x, int j) {
+inline int NthLowest(Ranks x, int j) {
     const int low = std::popcount(x & 255U);
-    return j < low ? t.Nth[x & 255][j] : 8 + t.Nth[(x >> 8) & 255][j - low];
+    return j < low ? NthTable[x & 255][j] : 8 + NthTable[(x >> 8) & 255][j - low];
+}
+
+// The place of a card in its suit's owner planes: the top card at 12, the next at 11, ...
+inline int PlaceOf(Ranks live, Ranks card) {
+    return 12 - std::popcount(live & ~(card | (card - 1)));
+}
+// Takes the card at `place` out of a suit's owner planes (plane 0 in bits 0..15, plane 1 in
+// 16..31); the cards below it move up one place.
+inline std::uint32_t DropCard(std::uint32_t planes, int place) {
+    const std::uint32_t below = ((std::uint32_t{2} << place) - 1) * 0x10001U;  // and the card
+    return (planes & ~below) | ((planes << 1) & below);
 }
 
 inline bool Beats(int suit, int rank, int winSuit, int winRank, int trump) {
@@ -116,9 +108,7 @@ int Converge(int lo, int hi, int guess, T atLeast) {
 
 }  // namespace
 
-Searcher::Searcher(TransTable& table) : table_(table) {
-    Tables();
-}
+Searcher::Searcher(TransTable& table) : table_(table) {}
 
 void Searcher::ClearHistory() {
     history_ = {};
@@ -149,6 +139,21 @@ void Searcher::Reset(const Position& p) {
                                                                                                : w;
     }
     rootPos_ = p.TrickCount;
+    // The owner planes cover the cards already played to the trick as well: they leave the
+    // planes with the rest of the trick.
+    auto held = hand_;
+    for (int i = 0; i < p.TrickCount; ++i)
+        held[(p.Leader + i) & 3][p.TrickSuit[i]] |= Bit(p.TrickRank[i]);
+    for (int suit = 0; suit < 4; ++suit) {
+        std::uint32_t planes = 0;
+        for (Ranks rest = live_[suit]; rest != 0; rest &= rest - 1) {
+            const Ranks card = rest & (~rest + 1);
+            const std::uint32_t plane0 = ((held[1][suit] | held[3][suit]) & card) != 0;
+            const std::uint32_t plane1 = ((held[2][suit] | held[3][suit]) & card) != 0;
+            planes |= (plane0 | plane1 << 16) << PlaceOf(live_[suit], card);
+        }
+        owners_[0][suit] = planes;
+    }
     const int toPlay = (p.Leader + p.TrickCount) & 3;
     maxSide_ = toPlay & 1;
     tricksLeft_ = 0;
@@ -226,11 +231,19 @@ inline void Searcher::UnplayCard(int seat, int suit, int rank) {
 
 inline void Searcher::CompleteTrick() {
     const Trick& trick = tricks_[trickIndex_];
+    SuitOwners& owners = owners_[trickIndex_ + 1];
+    owners = owners_[trickIndex_];
     // Written out: as a loop, this was a good part of the cost of a trick.
-    live_[trick.Suit[0]] &= ~Bit(trick.Rank[0]);
-    live_[trick.Suit[1]] &= ~Bit(trick.Rank[1]);
-    live_[trick.Suit[2]] &= ~Bit(trick.Rank[2]);
-    live_[trick.Suit[3]] &= ~Bit(trick.Rank[3]);
+    auto drop = [&](int i) {
+        const int suit = trick.Suit[i];
+        const Ranks card = Bit(trick.Rank[i]);
+        owners[suit] = DropCard(owners[suit], PlaceOf(live_[suit], card));
+        live_[suit] &= ~card;
+    };
+    drop(0);
+    drop(1);
+    drop(2);
+    drop(3);
     const int winner = (trick.Leader + trick.Winner[3]) & 3;
     if ((winner & 1) == maxSide_) ++tricksMax_;
     --tricksLeft_;
@@ -290,15 +303,9 @@ bool Searcher::LastTrick(std::uint64_t& relevant) {
 }
 
 OwnerKey Searcher::Owners() const {
-    const BitTables& t = Tables();
-    OwnerKey key{{0, 0}};
-    for (int suit = 0; suit < 4; ++suit) {
-        const Ranks live = live_[suit];
-        const std::uint64_t plane0 = Compress(t, hand_[1][suit] | hand_[3][suit], live);
-        const std::uint64_t plane1 = Compress(t, hand_[2][suit] | hand_[3][suit], live);
-        key.Word[suit >> 1] |= (plane0 | (plane1 << 16)) << (32 * (suit & 1));
-    }
-    return key;
+    const SuitOwners& owners = owners_[trickIndex_];
+    return OwnerKey{
+        {owners[0] | std::uint64_t{owners[1]} << 32, owners[2] | std::uint64_t{owners[3]} << 32}};
 }
 
 TopCounts Searcher::TopFor(std::uint64_t relevant) const {
@@ -313,13 +320,12 @@ TopCounts Searcher::TopFor(std::uint64_t relevant) const {
 }
 
 std::uint64_t Searcher::RelevantFor(const TopCounts& top) const {
-    const BitTables& t = Tables();
     std::uint64_t relevant = 0;
     for (int suit = 0; suit < 4; ++suit) {
         if (top[suit] == 0) continue;
         // The lowest marked card is the top[suit]-th highest live card of the suit.
         const Ranks live = live_[suit];
-        relevant |= SuitBits(suit, Bit(NthLowest(t, live, std::popcount(live) - top[suit])));
+        relevant |= SuitBits(suit, Bit(NthLowest(live, std::popcount(live) - top[suit])));
     }
     return relevant;
 }
@@ -430,10 +436,9 @@ int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     // above the leader's side wherever the small trumps lie. Of two hands the higher mark rests
     // on fewer cards.
     const int k = std::min(need, most);
-    const BitTables& t = Tables();
     int mark = 0;
-    if (leftCount >= k) mark = NthLowest(t, left, leftCount - k);
-    if (rightCount >= k) mark = std::max(mark, NthLowest(t, right, rightCount - k));
+    if (leftCount >= k) mark = NthLowest(left, leftCount - k);
+    if (rightCount >= k) mark = std::max(mark, NthLowest(right, rightCount - k));
     relevant = SuitBits(trump_, Bit(mark));
     return most;
 }

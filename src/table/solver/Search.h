@@ -145,6 +145,11 @@ class Searcher {
     int tricksLeft_ = 0;
     int trickIndex_ = 0;
     std::array<Trick, 14> tricks_{};
+    // Per trick, who holds each card live at its start: per suit the owner planes of an
+    // OwnerKey. Kept up as tricks complete, which costs less than packing the hands at each
+    // lookup.
+    using SuitOwners = std::array<std::uint32_t, 4>;
+    std::array<SuitOwners, 14> owners_{};
     std::array<std::array<std::array<int, 16>, 4>, 4> history_{};
     std::uint64_t nodes_ = 0;
     RootProof searching_;  // what the running search learns of the root

@@ -27,29 +27,29 @@ int CardsOf(std::uint64_t lengths) {
 
 // Per suit a nibble: bits 3 and 0 the planes of the top card, bits 2 and 1 plane 0 (the side)
 // of the second and third cards. Past the top card the side tells entries apart better than
-// the second card's other plane does. SuitSig reads one suit's planes (plane 0 in bits 0..15,
-// plane 1 in 16..31); shifting up four first lets a short suit read zeros below its last card.
-inline unsigned SuitSig(std::uint64_t planes, int cards) {
-    const std::uint64_t top = (planes << 4) >> cards;
-    return (static_cast<unsigned>(top) & 14) | (static_cast<unsigned>(top >> 19) & 1);
-}
-std::uint16_t TopSig(const OwnerKey& owners, unsigned counts) {
-    return static_cast<std::uint16_t>(SuitSig(owners.Word[0], CountOf(counts, 0)) |
-                                      SuitSig(owners.Word[0] >> 32, CountOf(counts, 1)) << 4 |
-                                      SuitSig(owners.Word[1], CountOf(counts, 2)) << 8 |
-                                      SuitSig(owners.Word[1] >> 32, CountOf(counts, 3)) << 12);
+// the second card's other plane does. A suit's planes read, from bit 0, its third, second and
+// top card in plane 0 (bits 10..12) and its top card in plane 1 (bit 28).
+std::uint16_t TopSig(const OwnerKey& owners) {
+    constexpr std::uint64_t sideBits = 0x0000000E0000000EULL;
+    constexpr std::uint64_t topBit = 0x0000000100000001ULL;
+    unsigned sig = 0;
+    for (int w = 0; w < 2; ++w) {
+        const std::uint64_t pair =
+            ((owners.Word[w] >> 9) & sideBits) | ((owners.Word[w] >> 28) & topBit);
+        sig |= static_cast<unsigned>((pair & 15) | (pair >> 28)) << (8 * w);
+    }
+    return static_cast<std::uint16_t>(sig);
 }
 
 std::uint16_t TopSigCare(const TopCounts& top) {
-    unsigned care = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        if (top[suit] >= 1) care |= 0b1001U << (4 * suit);
-        if (top[suit] >= 2) care |= 0b0100U << (4 * suit);
-        if (top[suit] >= 3) care |= 0b0010U << (4 * suit);
-    }
-    return static_cast<std::uint16_t>(care);
+    // By how many top cards of the suit an entry rests on: the top card's planes, then the side
+    // of the second card, then of the third.
+    constexpr std::array<std::uint8_t, 14> careOf{0b0000, 0b1001, 0b1101, 0b1111, 0b1111,
+                                                  0b1111, 0b1111, 0b1111, 0b1111, 0b1111,
+                                                  0b1111, 0b1111, 0b1111, 0b1111};
+    return static_cast<std::uint16_t>(careOf[top[0]] | careOf[top[1]] << 4 | careOf[top[2]] << 8 |
+                                      careOf[top[3]] << 12);
 }
-
 TopCounts TopOf(const OwnerKey& mask) {
     TopCounts top{};
     for (int suit = 0; suit < 4; ++suit) {
@@ -60,10 +60,9 @@ TopCounts TopOf(const OwnerKey& mask) {
 }
 
 // The seat holding the top card of a suit that has cards.
-inline unsigned TopOwner(const OwnerKey& owners, unsigned counts, int suit) {
+inline unsigned TopOwner(const OwnerKey& owners, int suit) {
     const std::uint64_t chunk = owners.Word[suit >> 1] >> (32 * (suit & 1));
-    const int at = CountOf(counts, suit) - 1;
-    return static_cast<unsigned>(((chunk >> at) & 1) | (((chunk >> (at + 16)) & 1) << 1));
+    return static_cast<unsigned>(((chunk >> 12) & 1) | (((chunk >> 28) & 1) << 1));
 }
 // The key of the child a slot splits to for the owner of its suit's top card; `depth` slots
 // lie above it. Owners are written plus one so that every path has its own key.
@@ -79,29 +78,28 @@ bool Matches(const OwnerKey& owners, const OwnerKey& mask, const OwnerKey& entry
     return (owners.Word[0] & mask.Word[0]) == entryOwners.Word[0] &&
            (owners.Word[1] & mask.Word[1]) == entryOwners.Word[1];
 }
-// The plane mask of the top `top[s]` cards of each suit, for a position whose suits hold
-// `counts[s]` cards in all.
-OwnerKey TopMask(const TopCounts& top, unsigned counts) {
-    OwnerKey mask{{0, 0}};
-    for (int suit = 0; suit < 4; ++suit) {
-        const int k = top[suit];
-        const std::uint64_t plane = ((std::uint64_t{1} << k) - 1) << (CountOf(counts, suit) - k);
-        mask.Word[suit >> 1] |= (plane | (plane << 16)) << (32 * (suit & 1));
-    }
-    return mask;
+// The plane mask of the top `top[s]` cards of each suit.
+OwnerKey TopMask(const TopCounts& top) {
+    auto planes = [&](int suit) -> std::uint64_t {
+        return ((0x1FFFU << (13 - top[suit])) & 0x1FFFU) * 0x10001U;
+    };
+    return OwnerKey{{planes(0) | planes(1) << 32, planes(2) | planes(3) << 32}};
 }
 }  // namespace
 
+// At least two slots: the index is the top bits of the hash, and shifting a word by 64 is
+// undefined. (One slot could hold nothing anyway: the slot array is never filled past half.)
 TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
-    : slots_(std::size_t{1} << slotCountLog2, Slot{0, 0, NoBlock, 0, 0, NoSplit}),
+    : slots_(std::size_t{1} << std::max<std::size_t>(slotCountLog2, 1),
+             Slot{0, 0, NoBlock, 0, 0, NoSplit, 0}),
       blocks_(new Block[std::size_t{1} << blockCountLog2]),
-      blockCount_(std::size_t{1} << blockCountLog2),
-      slotMask_((std::size_t{1} << slotCountLog2) - 1) {}
+      blockCount_(std::size_t{1} << blockCountLog2), slotMask_(slots_.size() - 1),
+      slotShift_(std::countl_zero(slotMask_)) {}
 
 void TransTable::Clear() {
     ++generation_;
     if (generation_ == 0) {  // wrapped: old stamps could look current again
-        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit});
+        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0});
         generation_ = 1;
     }
     slotsUsed_ = 0;
@@ -163,12 +161,10 @@ void TransTable::Thin() {
 }
 
 std::size_t TransTable::SlotIndex(std::uint64_t lengths, unsigned key) const {
-    // A full 64-bit mix: lengths of nearby positions differ in few bits.
-    std::uint64_t h = lengths + static_cast<std::uint64_t>(key) * 0x9E3779B97F4A7C15ULL;
-    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    h = (h ^ (h >> 27)) * 0x94D049BB133111EBULL;
-    h ^= h >> 31;
-    return static_cast<std::size_t>(h) & slotMask_;
+    // Folding the high half down first lets every length reach the product's high bits,
+    // which the index takes.
+    const std::uint64_t h = (lengths ^ (lengths >> 29) ^ key) * 0x9E3779B97F4A7C15ULL;
+    return static_cast<std::size_t>(h >> slotShift_);
 }
 
 TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key, bool create) {
@@ -178,7 +174,8 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key, bool
         if (slot.Generation != generation_) {
             if (!create) return nullptr;
             if (2 * (slotsUsed_ + 1) > slots_.size()) return nullptr;
-            slot = Slot{lengths, generation_, NoBlock, static_cast<std::uint16_t>(key), 0, NoSplit};
+            slot =
+                Slot{lengths, generation_, NoBlock, static_cast<std::uint16_t>(key), 0, NoSplit, 0};
             ++slotsUsed_;
             return &slot;
         }
@@ -191,15 +188,13 @@ namespace {
 constexpr std::uint64_t EachByte = 0x0101010101010101ULL;
 constexpr std::uint64_t EachLane = 0x0001000100010001ULL;  // lanes of 16 bits
 
-// Bit i set for each byte i of x whose top bit is set.
-inline unsigned ByteTops(std::uint64_t x) {
-    return static_cast<unsigned>((((x >> 7) & EachByte) * 0x0102040810204080ULL) >> 56);
+// Bit i set for each byte i of x whose bit 4 is set.
+inline unsigned ByteBit4s(std::uint64_t x) {
+    return static_cast<unsigned>((((x >> 4) & EachByte) * 0x0102040810204080ULL) >> 56);
 }
-// Bit i set for each 16-bit lane i of x that is zero.
-inline unsigned ZeroLanes(std::uint64_t x) {
-    const std::uint64_t low = 0x7FFF * EachLane;
-    const std::uint64_t nonzero = ((x | ((x & low) + low)) >> 15) & EachLane;
-    return ~static_cast<unsigned>((nonzero * 0x0001000200040008ULL) >> 48) & 0xF;
+// Where entry i's signature and care are kept (see Agreeing).
+inline int SigLane(int i) {
+    return 4 * (i % 3) + i / 3;
 }
 // Lane i of a word read from memory is its i-th byte or 16-bit lane from the bottom.
 static_assert(std::endian::native == std::endian::little);
@@ -210,30 +205,42 @@ inline std::uint64_t Word(const T* at) {
     return w;
 }
 
-// The lanes of a block whose bound decides `cut` and whose signature agrees with `sig`.
-unsigned Candidates(const std::uint8_t* lower, const std::uint8_t* upper, const std::uint16_t* care,
-                    const std::uint16_t* sigs, int cut, std::uint16_t sig) {
-    // Bounds are at most 13, so adding 128 - cut sets a byte's top bit exactly when the bound is
-    // at least the cut, and no byte carries into the next.
-    const std::uint64_t bias = static_cast<std::uint64_t>(128 - cut) * EachByte;
-    const std::uint64_t tops = 0x80 * EachByte;
+// The lanes of a block whose signature agrees with `sig` where the entry cares. The signatures
+// of entries 3j, 3j + 1 and 3j + 2 sit in lane j of the three words read, so that one multiply
+// gathers the flags of all twelve in entry order.
+unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uint16_t sig) {
+    const std::uint64_t own = sig * EachLane;
+    const std::uint64_t low = 0x7FFF * EachLane;
+    std::uint64_t differs = 0;  // bit 16j + w: lane j of word w differs
+    for (int w = 0; w < 3; ++w) {
+        const std::uint64_t x = (Word(sigs + 4 * w) ^ own) & Word(care + 4 * w);
+        differs |= (((x | ((x & low) + low)) >> 15) & EachLane) << w;
+    }
+    // Bit 16j + w lands on bit 48 + 3j + w; the other products land on bits 9..43, at most one
+    // to a bit so nothing carries, or past bit 63.
+    constexpr std::uint64_t gather = (1ULL << 48) | (1ULL << 35) | (1ULL << 22) | (1ULL << 9);
+    return ~static_cast<unsigned>((differs * gather) >> 48) & 0xFFF;
+}
+// The lanes of a block whose bound decides `cut`, and bits past the lanes (from the eight bytes
+// read after lane 7) that mean nothing.
+unsigned Deciding(const std::uint8_t* bounds, int cut) {
+    // Bounds are at most 13 and the cut at least 1, so adding 16 - cut to a nibble sets bit 4 of
+    // its byte exactly when the bound is at least the cut, and carries no further.
+    const std::uint64_t bias = static_cast<std::uint64_t>(16 - cut) * EachByte;
+    const std::uint64_t nibbles = 0x0F * EachByte;
     unsigned decides = 0;
     for (int w = 0; w < 2; ++w) {
-        const std::uint64_t atLeast = (Word(lower + 8 * w) + bias) & tops;
-        const std::uint64_t below = ~(Word(upper + 8 * w) + bias) & tops;
-        decides |= ByteTops(atLeast | below) << (8 * w);
+        const std::uint64_t lanes = Word(bounds + 8 * w);
+        const std::uint64_t lowerAtLeast = (lanes & nibbles) + bias;
+        const std::uint64_t upperAtLeast = ((lanes >> 4) & nibbles) + bias;
+        decides |= ByteBit4s(lowerAtLeast | ~upperAtLeast) << (8 * w);
     }
-    const std::uint64_t own = sig * EachLane;
-    unsigned agrees = 0;
-    for (int w = 0; w < 3; ++w)
-        agrees |= ZeroLanes((Word(sigs + 4 * w) ^ own) & Word(care + 4 * w)) << (4 * w);
-    return decides & agrees;
+    return decides;
 }
 }  // namespace
 
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
-    const unsigned counts = SuitCounts(lengths);
     // The chains of the branch, walked from the deepest up: deeper entries are newer.
     std::array<std::uint32_t, 5> heads;
     int n = 0;
@@ -241,18 +248,21 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
     for (const Slot* slot = FindSlot(lengths, key, false); slot != nullptr;) {
         heads[n++] = slot->Head;
         if (slot->Split == NoSplit) break;
-        key = ChildKey(key, n - 1, TopOwner(owners, counts, slot->Split));
+        key = ChildKey(key, n - 1, TopOwner(owners, slot->Split));
         slot = FindSlot(lengths, key, false);
     }
-    const std::uint16_t sig = TopSig(owners, counts);
+    const std::uint16_t sig = TopSig(owners);
     for (int level = n - 1; level >= 0; --level) {
         Block* front = nullptr;
         for (std::uint32_t b = heads[level]; b != NoBlock; b = blocks_[b].Next) {
             Block& block = blocks_[b];
             if (front == nullptr) front = &block;
-            for (unsigned lanes = Candidates(block.Lower.data(), block.Upper.data(),
-                                             block.Care.data(), block.Sig.data(), cut, sig);
-                 lanes != 0; lanes &= lanes - 1) {
+            // In about half the blocks no entry agrees with the signature; their bounds are
+            // not looked at.
+            const unsigned agrees = Agreeing(block.Care.data(), block.Sig.data(), sig);
+            if (agrees == 0) continue;
+            for (unsigned lanes = agrees & Deciding(block.Bounds.data(), cut); lanes != 0;
+                 lanes &= lanes - 1) {
                 int i = std::countr_zero(lanes);
                 if (!Matches(owners, block.Entries[i].Mask, block.Entries[i].Owners)) continue;
                 // Of the entries of this block that answer, the one resting on the fewest cards
@@ -268,20 +278,20 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
                     }
                 }
                 const Entry& entry = block.Entries[i];
-                if (block.Lower[i] >= cut) {
-                    bounds.Lower = block.Lower[i];
+                const int lower = block.Bounds[i] & 15;
+                if (lower >= cut) {
+                    bounds.Lower = lower;
                     bounds.LowerTop = TopOf(entry.Mask);
                 } else {
-                    bounds.Upper = block.Upper[i];
+                    bounds.Upper = block.Bounds[i] >> 4;
                     bounds.UpperTop = TopOf(entry.Mask);
                 }
                 // Entries that answer move to the front of their chain, where the next lookup of
                 // this shape starts.
                 if (&block != front || i != 0) {
-                    std::swap(block.Lower[i], front->Lower[0]);
-                    std::swap(block.Upper[i], front->Upper[0]);
-                    std::swap(block.Care[i], front->Care[0]);
-                    std::swap(block.Sig[i], front->Sig[0]);
+                    std::swap(block.Bounds[i], front->Bounds[0]);
+                    std::swap(block.Care[SigLane(i)], front->Care[0]);
+                    std::swap(block.Sig[SigLane(i)], front->Sig[0]);
                     std::swap(block.Entries[i], front->Entries[0]);
                 }
                 return bounds;
@@ -293,14 +303,18 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
 
 // Splits on the suit whose top card most entries of the chain rest on, if that is most of them
 // and no slot above has split on it.
-std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits, unsigned counts) const {
+std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits,
+                                     std::uint64_t lengths) const {
+    const unsigned counts = SuitCounts(lengths);
     std::array<int, 4> resting{};
     int entries = 0;
     for (std::uint32_t b = slot.Head; b != NoBlock; b = blocks_[b].Next) {
         const Block& block = blocks_[b];
-        entries += static_cast<int>(block.Count);
-        for (std::uint32_t i = 0; i < block.Count; ++i) {
-            for (int suit = 0; suit < 4; ++suit) resting[suit] += (block.Care[i] >> (4 * suit)) & 1;
+        const int count = b == slot.Head ? slot.Filled : BlockEntries;
+        entries += count;
+        for (int i = 0; i < count; ++i) {
+            for (int suit = 0; suit < 4; ++suit)
+                resting[suit] += (block.Care[SigLane(i)] >> (4 * suit)) & 1;
         }
     }
     int best = NoSplit;
@@ -314,18 +328,17 @@ std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits, unsi
 
 TransTable::Slot* TransTable::SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners,
                                       const TopCounts& top) {
-    const unsigned counts = SuitCounts(lengths);
     auto key = static_cast<unsigned>(leader);
     unsigned splitSuits = 0;
     Slot* slot = FindSlot(lengths, key, true);
     for (int depth = 0; slot != nullptr; ++depth) {
         // A long chain is weighed again each time it has grown by another few blocks.
         if (slot->Split == NoSplit && slot->Blocks >= SplitBlocks &&
-            slot->Blocks % SplitBlocks == 0 && blocks_[slot->Head].Count == BlockEntries)
-            slot->Split = ChooseSplit(*slot, splitSuits, counts);
+            slot->Blocks % SplitBlocks == 0 && slot->Filled == BlockEntries)
+            slot->Split = ChooseSplit(*slot, splitSuits, lengths);
         if (slot->Split == NoSplit || top[slot->Split] == 0) return slot;
         splitSuits |= 1U << slot->Split;
-        key = ChildKey(key, depth, TopOwner(owners, counts, slot->Split));
+        key = ChildKey(key, depth, TopOwner(owners, slot->Split));
         slot = FindSlot(lengths, key, true);
     }
     return nullptr;
@@ -335,32 +348,29 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
                        const TopCounts& top, int lower, int upper) {
     Slot* slot = SlotFor(lengths, leader, owners, top);
     const bool needsBlock =
-        slot == nullptr || slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries;
+        slot == nullptr || slot->Head == NoBlock || slot->Filled == BlockEntries;
     if (slot == nullptr || (needsBlock && blocksUsed_ == blockCount_)) {
         Thin();
         slot = SlotFor(lengths, leader, owners, top);
         if (slot == nullptr) return;
     }
-    const unsigned counts = SuitCounts(lengths);
-    const OwnerKey mask = TopMask(top, counts);
+    const OwnerKey mask = TopMask(top);
     const OwnerKey masked{{owners.Word[0] & mask.Word[0], owners.Word[1] & mask.Word[1]}};
-    if (slot->Head == NoBlock || blocks_[slot->Head].Count == BlockEntries) {
+    if (slot->Head == NoBlock || slot->Filled == BlockEntries) {
         const auto index = static_cast<std::uint32_t>(blocksUsed_++);
         Block& block = blocks_[index];
         block.Next = slot->Head;
-        block.Count = 0;
-        block.Lower.fill(0);
-        block.Upper.fill(13);
+        block.Bounds.fill(13 << 4);
+        slot->Filled = 0;
         slot->Head = index;
         if (slot->Blocks < 255) ++slot->Blocks;
     }
     Block& head = blocks_[slot->Head];
     const std::uint16_t care = TopSigCare(top);
-    const std::uint32_t i = head.Count++;
-    head.Lower[i] = static_cast<std::uint8_t>(lower);
-    head.Upper[i] = static_cast<std::uint8_t>(upper);
-    head.Care[i] = care;
-    head.Sig[i] = static_cast<std::uint16_t>(TopSig(owners, counts) & care);
+    const int i = slot->Filled++;
+    head.Bounds[i] = static_cast<std::uint8_t>(lower | upper << 4);
+    head.Care[SigLane(i)] = care;
+    head.Sig[SigLane(i)] = static_cast<std::uint16_t>(TopSig(owners) & care);
     head.Entries[i] = Entry{mask, masked};
 }
 

@@ -6,8 +6,8 @@
 // of the suit's top cards matter and who holds them: ranks below those only count as "some
 // small card", so one entry stands for every position that differs only in cards that never
 // decided a trick. Owners are written as two bit planes per suit (plane 0: seat bit 0, plane 1:
-// seat bit 1), each plane ordered from the suit's lowest remaining card up, so "the top k cards"
-// is the same bit range in every position of one shape.
+// seat bit 1), each plane ordered from the suit's top card down (the top card at bit 12, the
+// next at 11, ...), so "the top k cards" is the same bit range in every position.
 //
 // Entries sit in blocks of a few, so a lookup reads neighbouring memory rather than chasing one
 // pointer per entry. Memory is fixed at construction. Clearing bumps a generation number, so it
@@ -25,7 +25,8 @@
 namespace corvane::sds {
 
 // Owner planes of two suits in one word: suit 2w at bits 0..31 (plane 0 in 0..15, plane 1 in
-// 16..31), suit 2w + 1 at bits 32..63.
+// 16..31), suit 2w + 1 at bits 32..63. A suit's top card is at bit 12 of each plane; bits
+// below its last card are zero.
 struct OwnerKey {
     std::uint64_t Word[2];
 };
@@ -42,7 +43,7 @@ struct TableBounds {
 
 class TransTable {
   public:
-    // Sizes are powers of two; a block of twelve entries is 512 bytes and a slot 24.
+    // Sizes are powers of two; a block of twelve entries is 448 bytes and a slot 24.
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
@@ -75,22 +76,21 @@ class TransTable {
         std::uint16_t Key;
         std::uint8_t Blocks;  // in the chain, counting stops at 255
         std::uint8_t Split;   // the suit, NoSplit while the slot keeps all its entries
+        std::uint8_t Filled;  // entries in the newest block; the others are full
     };
     struct Entry {
         OwnerKey Mask;    // the top cards the entry rests on, as planes
         OwnerKey Owners;  // already masked
     };
     static constexpr int BlockEntries = 12;
-    static constexpr int BoundLanes = 16;  // BlockEntries rounded up to two words of bytes
-    // A block keeps at its head, lane by lane, what a walk reads first: the bounds, and who holds
-    // the top cards of each suit as far as the entry rests on them (a nibble per suit, see
-    // TopSig). A walk tests all lanes of a block at once and reads only the entries that pass.
-    // Lanes past Count hold bounds 0 and 13, which decide no cut.
+    // A block keeps in its first cache line, lane by lane, what a walk reads first: the bounds
+    // (lower in a byte's low nibble, upper in its high one), and who holds the top cards of each
+    // suit as far as the entry rests on them (a nibble per suit, see TopSig). A walk tests all
+    // lanes of a block at once and reads only the entries that pass. Entries fill the lanes in
+    // order; lanes past them hold bounds 0 and 13, which decide no cut.
     struct alignas(64) Block {
+        std::array<std::uint8_t, BlockEntries> Bounds;
         std::uint32_t Next;
-        std::uint32_t Count;
-        std::array<std::uint8_t, BoundLanes> Lower;
-        std::array<std::uint8_t, BoundLanes> Upper;
         std::array<std::uint16_t, BlockEntries> Care;
         std::array<std::uint16_t, BlockEntries> Sig;
         std::array<Entry, BlockEntries> Entries;
@@ -98,10 +98,11 @@ class TransTable {
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
     static constexpr std::uint8_t NoSplit = 4;
     static_assert(sizeof(Slot) == 24);
+    static_assert(offsetof(Block, Entries) == 64);
 
     // Where a store goes: the slot whose chain takes the entry.
     Slot* SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top);
-    std::uint8_t ChooseSplit(const Slot& slot, unsigned splitSuits, unsigned counts) const;
+    std::uint8_t ChooseSplit(const Slot& slot, unsigned splitSuits, std::uint64_t lengths) const;
 
     void Thin();
     std::size_t SlotIndex(std::uint64_t lengths, unsigned key) const;
@@ -111,6 +112,7 @@ class TransTable {
     std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read
     std::size_t blockCount_;
     std::size_t slotMask_;
+    int slotShift_;  // the index is the top bits of the hash
     std::size_t slotsUsed_ = 0;
     std::size_t blocksUsed_ = 0;
     std::uint32_t generation_ = 1;

@@ -19,14 +19,14 @@ std::uint64_t EvenLengths(int perSuit) {
 }
 
 // Owner planes where the top card of the first suit belongs to `top` and the second to
-// `second`; every other card to North. The suit holds `cards` cards in all.
-OwnerKey TopOwners(int top, int second, int cards) {
+// `second`; every other card to North.
+OwnerKey TopOwners(int top, int second) {
     std::uint64_t plane0 = 0;
     std::uint64_t plane1 = 0;
-    plane0 |= static_cast<std::uint64_t>(top & 1) << (cards - 1);
-    plane1 |= static_cast<std::uint64_t>(top >> 1) << (cards - 1);
-    plane0 |= static_cast<std::uint64_t>(second & 1) << (cards - 2);
-    plane1 |= static_cast<std::uint64_t>(second >> 1) << (cards - 2);
+    plane0 |= static_cast<std::uint64_t>(top & 1) << 12;
+    plane1 |= static_cast<std::uint64_t>(top >> 1) << 12;
+    plane0 |= static_cast<std::uint64_t>(second & 1) << 11;
+    plane1 |= static_cast<std::uint64_t>(second >> 1) << 11;
     return OwnerKey{{plane0 | (plane1 << 16), 0}};
 }
 
@@ -35,20 +35,53 @@ constexpr TopCounts TopTwoOfFirstSuit{2, 0, 0, 0};
 TEST(TransTableTest, AnEntryServesPositionsThatDifferOnlyBelowItsCards) {
     TransTable table(6, 4);
     const std::uint64_t lengths = EvenLengths(3);  // 12 cards a suit
-    table.Store(lengths, 0, TopOwners(1, 2, 12), TopTwoOfFirstSuit, 5, 5);
+    table.Store(lengths, 0, TopOwners(1, 2), TopTwoOfFirstSuit, 5, 5);
 
     // The third card's owner is not part of the entry.
-    OwnerKey other = TopOwners(1, 2, 12);
-    other.Word[0] |= std::uint64_t{1} << 9;
+    OwnerKey other = TopOwners(1, 2);
+    other.Word[0] |= std::uint64_t{1} << 10;
     EXPECT_GE(table.Lookup(lengths, 0, other, 5).Lower, 5);
     EXPECT_LT(table.Lookup(lengths, 0, other, 6).Upper, 6);
 
     // Another owner of a marked card, another leader or another shape: no answer.
-    const TableBounds swapped = table.Lookup(lengths, 0, TopOwners(2, 1, 12), 5);
+    const TableBounds swapped = table.Lookup(lengths, 0, TopOwners(2, 1), 5);
     EXPECT_LT(swapped.Lower, 5);
     EXPECT_GE(swapped.Upper, 5);
-    EXPECT_LT(table.Lookup(lengths, 1, TopOwners(1, 2, 12), 5).Lower, 5);
-    EXPECT_LT(table.Lookup(EvenLengths(2), 0, TopOwners(1, 2, 8), 5).Lower, 5);
+    EXPECT_LT(table.Lookup(lengths, 1, TopOwners(1, 2), 5).Lower, 5);
+    EXPECT_LT(table.Lookup(EvenLengths(2), 0, TopOwners(1, 2), 5).Lower, 5);
+}
+
+// Every pair of bounds, one shape per lower bound and one owner of the top two cards per upper
+// bound, so the entries fill every lane of a block and more.
+TEST(TransTableTest, BoundsDecideExactlyTheCutsTheyBound) {
+    TransTable table(8, 6);
+    auto shape = [](int lower) {
+        return EvenLengths(3) + (static_cast<std::uint64_t>(lower) << 60);
+    };
+    auto owners = [](int upper) { return TopOwners(upper & 3, upper >> 2); };
+    for (int lower = 0; lower <= 13; ++lower) {
+        for (int upper = lower; upper <= 13; ++upper)
+            table.Store(shape(lower), 0, owners(upper), TopTwoOfFirstSuit, lower, upper);
+    }
+    for (int lower = 0; lower <= 13; ++lower) {
+        for (int upper = lower; upper <= 13; ++upper) {
+            for (int cut = 1; cut <= 13; ++cut) {
+                const TableBounds found = table.Lookup(shape(lower), 0, owners(upper), cut);
+                const TableBounds expected{lower >= cut ? lower : 0,
+                                           lower < cut && upper < cut ? upper : 13};
+                EXPECT_EQ(found.Lower, expected.Lower) << lower << " " << upper << " " << cut;
+                EXPECT_EQ(found.Upper, expected.Upper) << lower << " " << upper << " " << cut;
+            }
+        }
+    }
+}
+
+TEST(TransTableTest, TheSmallestTableStillAnswers) {
+    TransTable table(0, 0);
+    table.Store(EvenLengths(3), 0, TopOwners(1, 2), TopTwoOfFirstSuit, 5, 5);
+    EXPECT_EQ(table.Lookup(EvenLengths(3), 0, TopOwners(1, 2), 5).Lower, 5);
+    table.Store(EvenLengths(2), 0, TopOwners(1, 2), TopTwoOfFirstSuit, 4, 4);
+    EXPECT_EQ(table.Lookup(EvenLengths(2), 0, TopOwners(1, 2), 4).Lower, 4);
 }
 
 TEST(TransTableTest, AFullTableKeepsThePositionsWithTheMostCardsLeft) {
@@ -57,28 +90,28 @@ TEST(TransTableTest, AFullTableKeepsThePositionsWithTheMostCardsLeft) {
     TransTable table(6, 2);
     const std::uint64_t large = EvenLengths(3);
     auto small = [](int i) { return EvenLengths(1) + (static_cast<std::uint64_t>(i) << 60); };
-    table.Store(small(0), 0, TopOwners(1, 2, 4), TopTwoOfFirstSuit, 1, 1);
+    table.Store(small(0), 0, TopOwners(1, 2), TopTwoOfFirstSuit, 1, 1);
     for (int top = 0; top < 4; ++top) {
         for (int second = 0; second < 4; ++second) {
-            table.Store(large, 0, TopOwners(top, second, 12), TopTwoOfFirstSuit, top + second, 13);
+            table.Store(large, 0, TopOwners(top, second), TopTwoOfFirstSuit, top + second, 13);
         }
     }
-    table.Store(small(1), 0, TopOwners(1, 2, 4), TopTwoOfFirstSuit, 1, 1);
-    table.Store(small(2), 0, TopOwners(1, 2, 4), TopTwoOfFirstSuit, 1, 1);
+    table.Store(small(1), 0, TopOwners(1, 2), TopTwoOfFirstSuit, 1, 1);
+    table.Store(small(2), 0, TopOwners(1, 2), TopTwoOfFirstSuit, 1, 1);
 
     // Every entry of the large shape survives, moved and relinked.
     for (int top = 0; top < 4; ++top) {
         for (int second = 0; second < 4; ++second) {
             const int value = top + second;
             if (value == 0) continue;
-            EXPECT_EQ(table.Lookup(large, 0, TopOwners(top, second, 12), value).Lower, value)
+            EXPECT_EQ(table.Lookup(large, 0, TopOwners(top, second), value).Lower, value)
                 << top << " " << second;
         }
     }
     // The newest store is there; the small shapes before it are gone.
-    EXPECT_EQ(table.Lookup(small(2), 0, TopOwners(1, 2, 4), 1).Lower, 1);
-    EXPECT_EQ(table.Lookup(small(0), 0, TopOwners(1, 2, 4), 1).Lower, 0);
-    EXPECT_EQ(table.Lookup(small(1), 0, TopOwners(1, 2, 4), 1).Lower, 0);
+    EXPECT_EQ(table.Lookup(small(2), 0, TopOwners(1, 2), 1).Lower, 1);
+    EXPECT_EQ(table.Lookup(small(0), 0, TopOwners(1, 2), 1).Lower, 0);
+    EXPECT_EQ(table.Lookup(small(1), 0, TopOwners(1, 2), 1).Lower, 0);
 }
 
 // Owners for twelve cards a suit: the top card of the first suit held by `top` and its second
@@ -90,9 +123,9 @@ OwnerKey SplitOwners(int top, int second, int pattern) {
         key.Word[0] |= static_cast<std::uint64_t>(seat & 1) << (shift + index);
         key.Word[0] |= static_cast<std::uint64_t>(seat >> 1) << (shift + 16 + index);
     };
-    place(0, 11, top);
-    place(0, 10, second);
-    for (int k = 0; k < 4; ++k) place(32, 11 - k, (pattern >> (2 * k)) & 3);
+    place(0, 12, top);
+    place(0, 11, second);
+    for (int k = 0; k < 4; ++k) place(32, 12 - k, (pattern >> (2 * k)) & 3);
     return key;
 }
 
@@ -176,9 +209,9 @@ TEST(TransTableTest, ThinningKeepsASplitShapeWhole) {
     for (int i = 0; i < 64; ++i) {
         const std::uint64_t small = EvenLengths(1) + static_cast<std::uint64_t>(i & 7) +
                                     (static_cast<std::uint64_t>(i >> 3) << 20);
-        table.Store(small, 0, TopOwners(1, 2, 4), TopTwoOfFirstSuit, 1, 1);
+        table.Store(small, 0, TopOwners(1, 2), TopTwoOfFirstSuit, 1, 1);
     }
-    EXPECT_EQ(table.Lookup(EvenLengths(1), 0, TopOwners(1, 2, 4), 1).Lower, 0);
+    EXPECT_EQ(table.Lookup(EvenLengths(1), 0, TopOwners(1, 2), 1).Lower, 0);
     chain.ExpectAllFound();
 
     // The branches still take new entries after the move.
