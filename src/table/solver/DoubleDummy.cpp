@@ -6,7 +6,6 @@
 namespace corvane::sds {
 
 namespace {
-constexpr Ranks AllRanks = 0x7FFC;  // ranks 2..14
 // Table memory per solver: 2^18 slots and 2^17 blocks of twelve entries, about 70 MB.
 constexpr std::size_t SlotCountLog2 = 18;
 constexpr std::size_t BlockCountLog2 = 17;

@@ -49,8 +49,6 @@ struct Card {
 
 using Hands = std::array<std::array<Ranks, 4>, 4>;  // [seat][suit]
 
-inline constexpr Ranks AllRanks = 0x7FFC;
-
 constexpr bool ValidCard(int suit, int rank) { return suit >= 0 && suit <= 3 && rank >= 2 && rank <= 14; }
 constexpr Ranks Bit(int rank) { return Ranks{1} << rank; }
 constexpr int NextSeat(int seat) { return (seat + 1) & 3; }

@@ -82,10 +82,15 @@ void ForEachGroup(Ranks mine, Ranks live, F f) {
 // gone from play join the runs of `mine` around them; adding each run's first bit to the gone
 // ones carries up to the run's lowest card of mine.
 inline Ranks GroupLows(Ranks mine, Ranks live) {
-    constexpr Ranks AllRanks = 0x7FFC;
     const Ranks gone = ~live & AllRanks;
     const Ranks runs = mine | gone;
     return (gone + (runs & ~(runs << 1))) & mine;
+}
+// The top card of the group of `mine` whose lowest card is the lowest of `lows` (see GroupLows):
+// the group tops out below the next group's lowest card.
+inline int GroupTop(Ranks mine, Ranks lows) {
+    const Ranks higher = lows & (lows - 1);
+    return HighRank(mine & ((higher & ~(higher - 1)) - 1));
 }
 
 // The value in lo..hi, found by yes-or-no tests "at least t?" starting at `guess` and stepping
@@ -624,8 +629,7 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
         // Groups from the lowest up; no two cards of a suit weigh the same, so the order of
         // generation within a suit does not matter.
         for (Ranks lows = GroupLows(cards, live_[suit]); lows != 0; lows &= lows - 1) {
-            const Ranks above = lows & (lows - 1);
-            const int rank = HighRank(cards & ((above & ~(above - 1)) - 1));
+            const int rank = GroupTop(cards, lows);
             int weight;
             if (o.PartnerKeeps) {
                 // Partner has the trick: throw the cheapest card, keeping winners and trumps.
@@ -663,13 +667,11 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
 // tries those before playing low. Each part goes from its cheapest card up.
 inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, bool partnerKeeps,
                                   int pos, int beaten, int safeAbove) {
-    // Puts the groups whose lowest cards are in `part` at moves[at..], cheapest first. A group
-    // tops out below the next group's lowest card.
+    // Puts the groups whose lowest cards are in `part` at moves[at..], cheapest first.
     auto put = [&](Ranks part, int at) {
         for (; part != 0; part &= part - 1) {
             const int low = std::countr_zero(part);
-            const Ranks above = lows & ~(Bit(low + 1) - 1);
-            moves[at++] = Move{suit, HighRank(mine & ((above & ~(above - 1)) - 1)), low, 0};
+            moves[at++] = Move{suit, GroupTop(mine, lows & ~(Bit(low) - 1)), low, 0};
         }
     };
     const int n = std::popcount(lows);

@@ -21,6 +21,7 @@ namespace corvane::sds {
 
 // Bit r set for rank r, 2..14.
 using Ranks = std::uint32_t;
+inline constexpr Ranks AllRanks = 0x7FFC;
 
 struct Position {
     int Trump = 4;       // a suit 0..3, 4 no trump
