@@ -367,36 +367,43 @@ int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
 // stops once `cut` is reached.
 int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     const int partner = leader ^ 2;
-    int total = 0;
     relevant = 0;
     // A quick look first: the count can reach no more than the leader's length in the suits it
     // holds the top card of, and partner's length in one suit partner holds the top card of.
+    // Only those suits can add to the count, so the look also names the suits to count in.
     int most = 0;
     int mostViaPartner = 0;
+    unsigned leaderSuits = 0;
+    unsigned partnerSuits = 0;
     for (int suit = 0; suit < 4; ++suit) {
-        if (hand_[leader][suit] == 0) continue;
+        const Ranks mine = hand_[leader][suit];
+        if (mine == 0) continue;
         const Ranks top = Bit(HighRank(live_[suit]));
-        if ((hand_[leader][suit] & top) != 0) {
-            most += std::popcount(hand_[leader][suit]);
+        if ((mine & top) != 0) {
+            most += std::popcount(mine);
+            leaderSuits |= 1U << suit;
         } else if ((hand_[partner][suit] & top) != 0) {
             mostViaPartner = std::max(mostViaPartner, std::popcount(hand_[partner][suit]));
+            partnerSuits |= 1U << suit;
         }
     }
     if (most + mostViaPartner < cut) return 0;
+    int total = 0;
+    for (; leaderSuits != 0; leaderSuits &= leaderSuits - 1) {
+        const int suit = std::countr_zero(leaderSuits);
+        int lowestTop = 0;
+        const int won = CashableTricks(leader, suit, lowestTop);
+        total += won;
+        if (won > 0) relevant |= SuitBits(suit, Bit(lowestTop));
+        // Enough already: the answer rests only on the suits counted so far.
+        if (total >= cut) return std::min(total, tricksLeft_);
+    }
     int bestPartner = 0;
     int bestPartnerSuit = 0;
     int bestPartnerTop = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        if (hand_[leader][suit] == 0) continue;
+    for (; partnerSuits != 0; partnerSuits &= partnerSuits - 1) {
+        const int suit = std::countr_zero(partnerSuits);
         int lowestTop = 0;
-        const int won = CashableTricks(leader, suit, lowestTop);
-        if (won > 0) {
-            total += won;
-            relevant |= SuitBits(suit, Bit(lowestTop));
-            // Enough already: the answer rests only on the suits counted so far.
-            if (total >= cut) return std::min(total, tricksLeft_);
-            continue;
-        }
         const int viaPartner = CashableTricks(partner, suit, lowestTop);
         if (viaPartner > bestPartner) {
             bestPartner = viaPartner;
