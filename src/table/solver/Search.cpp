@@ -626,7 +626,6 @@ inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
 // Kept apart from GenerateFollows: following suit is far more common, and on its own it is small
 // enough to be inlined into the search.
 int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
-    const Outlook o = OutlookFor(pos, seat);
     int n = 0;
     for (int suit = 0; suit < 4; ++suit) {
         const Ranks cards = hand_[seat][suit];
@@ -635,13 +634,26 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
         const int length = std::popcount(cards);
         // Groups from the lowest up; no two cards of a suit weigh the same, so the order of
         // generation within a suit does not matter.
-        for (Ranks lows = GroupLows(cards, live_[suit]); lows != 0; lows &= lows - 1) {
+        Ranks lows = GroupLows(cards, live_[suit]);
+        if (suit != trump_) {
+            // A card of a side suit other than the led one never wins the trick, so how the
+            // trick stands does not change its weight: the cheapest card goes first, keeping
+            // winners and long suits.
+            for (; lows != 0; lows &= lows - 1) {
+                const int rank = GroupTop(cards, lows);
+                const int weight = 2 * length - rank - (rank == top ? 30 : 0);
+                moves[n++] = Move{suit, rank, std::countr_zero(lows),
+                                  weight * 1024 + std::min(history_[seat][suit][rank], 1023)};
+            }
+            continue;
+        }
+        const Outlook o = OutlookFor(pos, seat);
+        for (; lows != 0; lows &= lows - 1) {
             const int rank = GroupTop(cards, lows);
             int weight;
             if (o.PartnerKeeps) {
-                // Partner has the trick: throw the cheapest card, keeping winners and trumps.
-                weight =
-                    (suit != trump_ ? -rank : -60 - rank) + 2 * length - (rank == top ? 30 : 0);
+                // Partner has the trick: keep the trumps.
+                weight = -60 - rank + 2 * length - (rank == top ? 30 : 0);
             } else if (Beats(suit, rank, o.WinSuit, o.WinRank, trump_)) {
                 if (!o.BeatenLater(suit, rank, trump_)) {
                     weight = 100 - rank;
@@ -651,7 +663,7 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
                     weight = 40 - rank;
                 }
             } else {
-                weight = 2 * length - rank - (rank == top ? 30 : 0) - (suit == trump_ ? 40 : 0);
+                weight = 2 * length - rank - (rank == top ? 30 : 0) - 40;
             }
             moves[n++] = Move{suit, rank, std::countr_zero(lows),
                               weight * 1024 + std::min(history_[seat][suit][rank], 1023)};
