@@ -10,8 +10,9 @@ namespace {
 constexpr int LengthShift(int seat, int suit) {
     return seat * 16 + suit * 4;
 }
+// The highest rank of r, which must hold a card: that leaves out the check for none.
 inline int HighRank(Ranks r) {
-    return 31 - std::countl_zero(r);
+    return 31 - __builtin_clz(r);
 }
 inline Ranks Bit(int rank) {
     return Ranks{1} << rank;
