@@ -552,7 +552,13 @@ int Searcher::GenerateLeads(Move* moves) const {
         if (!suitGame) suitWeight += 6 * std::popcount(mine | hand_[partner][suit]);
         const bool partnerTop = (hand_[partner][suit] & Bit(top)) != 0;
         const bool lhoTop = (hand_[lho][suit] & Bit(top)) != 0;
-        ForEachGroup(mine, live, [&](int rank, Ranks group) {
+        // Groups come from the lowest up and fill the suit's places from its end, so that the
+        // highest comes first, as ties between leads go to the one generated first.
+        const Ranks lows = GroupLows(mine, live);
+        n += std::popcount(lows);
+        int at = n;
+        for (Ranks rest = lows; rest != 0; rest &= rest - 1) {
+            const int rank = GroupTop(mine, rest);
             int w = suitWeight;
             if (rank == top) {
                 w += 40;
@@ -564,9 +570,9 @@ int Searcher::GenerateLeads(Move* moves) const {
                 w -= rank;
             }
             // Leads that refuted earlier positions come first; the heuristic orders the rest.
-            moves[n++] = Move{suit, rank, std::countr_zero(group),
-                              w * 64 + std::min(history_[leader][suit][rank], 4095)};
-        });
+            moves[--at] = Move{suit, rank, std::countr_zero(rest),
+                               w * 64 + std::min(history_[leader][suit][rank], 4095)};
+        }
     }
     return n;
 }
