@@ -729,6 +729,15 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     Move moves[13];
     const int n = GenerateFollows(pos, seat, moves);
     const bool atRoot = trickIndex_ == 0 && pos == rootPos_;
+    if (n == 1) {  // a forced card, common enough to skip the loop's bookkeeping
+        std::uint64_t childRelevant = 0;
+        PlayCard(pos, seat, moves[0].Suit, moves[0].Rank);
+        const bool result = AfterCard(pos, childRelevant);
+        UnplayCard(seat, moves[0].Suit, moves[0].Rank);
+        if (atRoot) NoteRoot(moves[0], result);
+        relevant = result == isMax ? childRelevant : CoverGroups(childRelevant, moves, 1);
+        return result;
+    }
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};
     for (int i = 0; i < n; ++i) {
