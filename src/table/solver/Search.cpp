@@ -239,6 +239,7 @@ inline void Searcher::CompleteTrick() {
     const Trick& trick = tricks_[trickIndex_];
     SuitOwners& owners = owners_[trickIndex_ + 1];
     owners = owners_[trickIndex_];
+    liveBefore_[trickIndex_] = live_;
     // Written out: as a loop, this was a good part of the cost of a trick.
     auto drop = [&](int i) {
         const int suit = trick.Suit[i];
@@ -260,10 +261,7 @@ inline void Searcher::CompleteTrick() {
 inline void Searcher::UncompleteTrick() {
     --trickIndex_;
     const Trick& trick = tricks_[trickIndex_];
-    live_[trick.Suit[0]] |= Bit(trick.Rank[0]);
-    live_[trick.Suit[1]] |= Bit(trick.Rank[1]);
-    live_[trick.Suit[2]] |= Bit(trick.Rank[2]);
-    live_[trick.Suit[3]] |= Bit(trick.Rank[3]);
+    live_ = liveBefore_[trickIndex_];
     const int winner = (trick.Leader + trick.Winner[3]) & 3;
     if ((winner & 1) == maxSide_) --tricksMax_;
     ++tricksLeft_;

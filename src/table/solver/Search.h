@@ -151,6 +151,9 @@ class Searcher {
     // lookup.
     using SuitOwners = std::array<std::uint32_t, 4>;
     std::array<SuitOwners, 14> owners_{};
+    // Per trick, the live ranks at its start: restoring them is cheaper than putting back the
+    // trick's four cards.
+    std::array<std::array<Ranks, 4>, 14> liveBefore_{};
     std::array<std::array<std::array<int, 16>, 4>, 4> history_{};
     std::uint64_t nodes_ = 0;
     RootProof searching_;  // what the running search learns of the root
