@@ -436,7 +436,39 @@ int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     const int rightCount = std::popcount(right);
     const int most = std::max(leftCount, rightCount);
     // With no trump on the leader's side every trump of the opponents counts, whatever its rank.
-    if (most == 0 || ours == 0) return most;
+    if (ours == 0) return most;
+    if (most < need) {
+        // Each trump of an opponent is played in a trick of its own, which the leader's side
+        // wins only with a higher trump, and each of its trumps wins one trick at most: the
+        // tricks in which that opponent plays a trump, less the most pairs of a higher trump of
+        // the leader's side with one of its trumps, go to the opponents.
+        const Ranks lhoTrumps = hand_[(leader + 1) & 3][trump_];
+        const Ranks rhoTrumps = hand_[(leader + 3) & 3][trump_];
+        int bestCount = 0;
+        int bestLow = 0;
+        for (const Ranks theirs : {lhoTrumps, rhoTrumps}) {
+            if (theirs == 0) continue;
+            Ranks free = ours;
+            int paired = 0;
+            for (Ranks rest = theirs; rest != 0; rest &= rest - 1) {
+                const Ranks higher = free & ~((rest & (~rest + 1)) * 2 - 1);
+                if (higher == 0) break;
+                free &= ~(higher & (~higher + 1));
+                ++paired;
+            }
+            const int count = std::popcount(theirs) - paired;
+            if (count > bestCount) {
+                bestCount = count;
+                bestLow = std::countr_zero(theirs | ours);
+            }
+        }
+        if (bestCount > most) {
+            // The count rests on the order of all trumps from the lowest of those two hands up.
+            relevant = SuitBits(trump_, Bit(bestLow));
+            return bestCount;
+        }
+        if (most == 0) return 0;
+    }
     // Every trump from the k-th highest of such a hand up is the opponents', so k of them stay
     // above the leader's side wherever the small trumps lie. Of two hands the higher mark rests
     // on fewer cards.

@@ -120,6 +120,18 @@ TEST(TrumpEndingTest, OpponentsTrumpsAboveOurs) {
                        {"4", "7", "2", "-"}}});
     CheckEnding(*solver, small);
     EXPECT_EQ(solver->Solve(small, -1, 1).Cards[0].Score, 1);
+    // None of East's trumps tops North's, yet East makes two of its four: North-South win a
+    // trick East ruffs or follows to only with the ace or the king.
+    const Position outnumbered =
+        Ending(3, 0, {{{"AK", "32", "-", "-"}, {"5432", "-", "-", "-"}, {"-", "AK", "32", "-"},
+                       {"-", "-", "-", "AKQJ"}}});
+    CheckEnding(*solver, outnumbered);
+    EXPECT_EQ(solver->Solve(outnumbered, -1, 1).Cards[0].Score, 2);
+    // The same with the ranks interleaved: North's six beats only East's lower trumps.
+    const Position interleaved =
+        Ending(3, 0, {{{"A6", "32", "-", "-"}, {"7543", "-", "-", "-"}, {"-", "AK", "42", "-"},
+                       {"-", "-", "-", "AKQJ"}}});
+    CheckEnding(*solver, interleaved);
 }
 
 class EndingTest : public ::testing::TestWithParam<int> {};
