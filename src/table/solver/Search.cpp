@@ -60,6 +60,21 @@ inline std::uint32_t DropCard(std::uint32_t planes, int place) {
     return (planes & ~below) | ((planes << 1) & below);
 }
 
+// The tricks won by the side of a hand holding the trumps `mine`, of those it plays a trump to:
+// all but those won by a higher trump of `theirs`, each of which beats one of them at most.
+// The pairs of a trump of `theirs` over one of `mine` are counted at their most, pairing each of
+// mine from the lowest up with the lowest free trump above it.
+inline int TrumpsUnbeaten(Ranks mine, Ranks theirs) {
+    int beaten = 0;
+    for (Ranks rest = mine; rest != 0; rest &= rest - 1) {
+        const Ranks higher = theirs & ~(((rest & (~rest + 1)) << 1) - 1);
+        if (higher == 0) break;
+        theirs &= ~(higher & (~higher + 1));
+        ++beaten;
+    }
+    return std::popcount(mine) - beaten;
+}
+
 inline bool Beats(int suit, int rank, int winSuit, int winRank, int trump) {
     return suit == winSuit ? rank > winRank : suit == trump;
 }
@@ -425,6 +440,26 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     return std::min(total, tricksLeft_);
 }
 
+// Tricks the leader's side surely takes with its trumps: those one of its hands plays a trump
+// to and no opponent beats. Only counted when they may reach `cut`.
+int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) const {
+    if (trump_ == 4) return 0;
+    const Ranks leaderTrumps = hand_[leader][trump_];
+    const Ranks partnerTrumps = hand_[leader ^ 2][trump_];
+    if (std::max(std::popcount(leaderTrumps), std::popcount(partnerTrumps)) < cut) return 0;
+    const Ranks theirs = hand_[(leader + 1) & 3][trump_] | hand_[(leader + 3) & 3][trump_];
+    int best = 0;
+    for (const Ranks mine : {leaderTrumps, partnerTrumps}) {
+        const int count = TrumpsUnbeaten(mine, theirs);
+        if (count > best) {
+            best = count;
+            // The opponents' trumps below that hand's lowest beat none of its trumps.
+            relevant = theirs == 0 ? 0 : SuitBits(trump_, Bit(std::countr_zero(mine)));
+        }
+    }
+    return best;
+}
+
 // Tricks the leader's side surely loses: a trump of an opponent above every trump of the
 // leader's side wins whatever trick it is played to, for one opponent or the other, and a
 // player plays one card to a trick, so the opponent holding more such trumps wins that many.
@@ -442,7 +477,28 @@ int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     const int rightCount = std::popcount(right);
     const int most = std::max(leftCount, rightCount);
     // With no trump on the leader's side every trump of the opponents counts, whatever its rank.
-    if (most == 0 || ours == 0) return most;
+    if (ours == 0) return most;
+    if (most < need) {
+        // Even below our top trump an opponent's trumps take tricks, when our side has too few
+        // trumps above them to beat each one.
+        const Ranks lhoTrumps = hand_[(leader + 1) & 3][trump_];
+        const Ranks rhoTrumps = hand_[(leader + 3) & 3][trump_];
+        int bestCount = 0;
+        int bestLow = 0;
+        for (const Ranks theirs : {lhoTrumps, rhoTrumps}) {
+            const int count = TrumpsUnbeaten(theirs, ours);
+            if (count > bestCount) {
+                bestCount = count;
+                bestLow = std::countr_zero(theirs);
+            }
+        }
+        if (bestCount > most) {
+            // Our trumps below that opponent's lowest beat none of its trumps.
+            relevant = SuitBits(trump_, Bit(bestLow));
+            return bestCount;
+        }
+        if (most == 0) return 0;
+    }
     // Every trump from the k-th highest of such a hand up is the opponents', so k of them stay
     // above the leader's side wherever the small trumps lie. Of two hands the higher mark rests
     // on fewer cards.
@@ -776,6 +832,7 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The cheap bounds first: they need no memory, and the table's memory arrives meanwhile.
     if (left > 2) table_.Prefetch(lengths_, leader);
     if (QuickTricks(leader, cut, relevant) >= cut) return leaderMax;
+    if (TrumpTricks(leader, cut, relevant) >= cut) return leaderMax;
     if (left - SureLosers(leader, left - cut + 1, relevant) < cut) return !leaderMax;
     if (cut == left && LosesTrick(leader, relevant)) return !leaderMax;
     // Two tricks from the end a search is cheaper than the table.

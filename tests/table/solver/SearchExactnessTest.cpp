@@ -97,7 +97,7 @@ TEST(KnownEndingTest, AgreeWithPlainMinimax) {
     EXPECT_EQ(solver->Solve(blocked, -1, 1).Cards[0].Score, 3);
 }
 
-// Trump endings where the opponents' trumps above North-South's decide the count.
+// Trump endings where the order of the trumps decides the count.
 TEST(TrumpEndingTest, OpponentsTrumpsAboveOurs) {
     auto solver = std::make_unique<DoubleDummySolver>();
     // East's ace and West's king of spades each top North-South's trumps, yet they make one
@@ -120,6 +120,24 @@ TEST(TrumpEndingTest, OpponentsTrumpsAboveOurs) {
                        {"4", "7", "2", "-"}}});
     CheckEnding(*solver, small);
     EXPECT_EQ(solver->Solve(small, -1, 1).Cards[0].Score, 1);
+    // None of East's trumps tops North's, yet East makes two of its four: North-South win a
+    // trick East ruffs or follows to only with the ace or the king.
+    const Position outnumbered =
+        Ending(3, 0, {{{"AK", "32", "-", "-"}, {"5432", "-", "-", "-"}, {"-", "AK", "32", "-"},
+                       {"-", "-", "-", "AKQJ"}}});
+    CheckEnding(*solver, outnumbered);
+    EXPECT_EQ(solver->Solve(outnumbered, -1, 1).Cards[0].Score, 2);
+    // The same with the ranks interleaved: North's six beats only East's lower trumps.
+    const Position interleaved =
+        Ending(3, 0, {{{"A6", "32", "-", "-"}, {"7543", "-", "-", "-"}, {"-", "AK", "42", "-"},
+                       {"-", "-", "-", "AKQJ"}}});
+    CheckEnding(*solver, interleaved);
+    // Turned round: North's four small trumps make two tricks against East's ace and king.
+    const Position longer =
+        Ending(3, 0, {{{"5432", "-", "-", "-"}, {"AK", "32", "-", "-"}, {"-", "-", "AKQJ", "-"},
+                       {"-", "AK", "-", "32"}}});
+    CheckEnding(*solver, longer);
+    EXPECT_EQ(solver->Solve(longer, -1, 1).Cards[0].Score, 2);
 }
 
 class EndingTest : public ::testing::TestWithParam<int> {};
