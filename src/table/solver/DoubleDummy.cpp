@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 
 namespace corvane::sds {
 
@@ -18,20 +19,30 @@ int HandLength(const std::array<Ranks, 4>& hand) {
     return n;
 }
 
-// A first guess at North-South's tricks from their share of the high cards.
-int HighCardShare(const Holdings& holdings, int tricks) {
+// Where the search for North-South's tricks starts: their share of the high cards, counted
+// steeper than in proportion, and in a suit contract half their surplus of trumps. Fitted on the
+// tables of a hundred deals, it misses by under a trick on average; a guess only saves work,
+// every guess gives the same answers.
+int NorthSouthGuess(const Holdings& holdings, int trump, int tricks) {
     int ns = 0;
     int all = 0;
+    int trumpSurplus = 0;
     for (int seat = 0; seat < 4; ++seat) {
+        const int side = (seat & 1) == 0 ? 1 : -1;
         for (const Ranks r : holdings[seat]) {
             const int points =
                 std::popcount(r & (Ranks{1} << 14)) * 4 + std::popcount(r & (Ranks{1} << 13)) * 3 +
                 std::popcount(r & (Ranks{1} << 12)) * 2 + std::popcount(r & (Ranks{1} << 11));
             all += points;
-            if ((seat & 1) == 0) ns += points;
+            if (side > 0) ns += points;
         }
+        if (trump < 4) trumpSurplus += side * std::popcount(holdings[seat][trump]);
     }
-    return all == 0 ? tricks / 2 : (ns * tricks + all / 2) / all;
+    const double half = tricks / 2.0;
+    const double share = all == 0 ? half : static_cast<double>(tricks) * ns / all;
+    const double guess = trump == 4 ? half + 1.5 * (share - half) - 0.5
+                                    : half + 1.25 * (share - half) + trumpSurplus / 2.0;
+    return std::clamp(static_cast<int>(std::floor(guess + 0.5)), 0, tricks);
 }
 }  // namespace
 
@@ -115,7 +126,7 @@ SolveResult DoubleDummySolver::Solve(const Position& position, int target, int s
 
     std::array<RootMove, 13> moves{};
     const int n = searcher_.RootMoves(moves);
-    const int northSouth = HighCardShare(position.Hand, left);
+    const int northSouth = NorthSouthGuess(position.Hand, position.Trump, left);
     const int guess =
         ((position.Leader + position.TrickCount) & 1) == 0 ? northSouth : left - northSouth;
     // The search that found the value, or confirmed the target, already settled some cards: the
@@ -180,7 +191,7 @@ StrainResult DoubleDummySolver::CalcStrain(const Holdings& holdings, int strain)
     table_.Clear();
     const std::uint64_t nodesBefore = searcher_.Nodes();
     const int tricks = HandLength(holdings[0]);
-    int northSouth = HighCardShare(holdings, tricks);
+    int northSouth = NorthSouthGuess(holdings, strain, tricks);
     for (int leader = 0; leader < 4; ++leader) {
         position.Leader = leader;
         // What refuted positions led from one seat misleads the search from the next.
