@@ -106,7 +106,8 @@ class TransTable {
 
     void Thin();
     std::size_t SlotIndex(std::uint64_t lengths, unsigned key) const;
-    Slot* FindSlot(std::uint64_t lengths, unsigned key, bool create);
+    Slot* FindSlot(std::uint64_t lengths, unsigned key);
+    const Slot* FindExisting(std::uint64_t lengths, unsigned key) const;
 
     std::vector<Slot> slots_;
     std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read
