@@ -259,10 +259,9 @@ inline void Searcher::CompleteTrick() {
 }
 
 inline void Searcher::UncompleteTrick() {
+    const int winner = tricks_[trickIndex_].Leader;  // the trick's winner leads the next
     --trickIndex_;
-    const Trick& trick = tricks_[trickIndex_];
     live_ = liveBefore_[trickIndex_];
-    const int winner = (trick.Leader + trick.Winner[3]) & 3;
     if ((winner & 1) == maxSide_) --tricksMax_;
     ++tricksLeft_;
 }
