@@ -49,14 +49,18 @@ inline int NthLowest(Ranks x, int j) {
     return j < low ? NthTable[x & 255][j] : 8 + NthTable[(x >> 8) & 255][j - low];
 }
 
+// How many cards of `live` rank above `card`.
+inline int CardsAbove(Ranks live, Ranks card) {
+    return std::popcount(live & ~(card | (card - 1)));
+}
 // The place of a card in its suit's owner planes: the top card at 12, the next at 11, ...
 inline int PlaceOf(Ranks live, Ranks card) {
-    return 12 - std::popcount(live & ~(card | (card - 1)));
+    return 12 - CardsAbove(live, card);
 }
-// Takes the card at `place` out of a suit's owner planes (plane 0 in bits 0..15, plane 1 in
-// 16..31); the cards below it move up one place.
-inline std::uint32_t DropCard(std::uint32_t planes, int place) {
-    const std::uint32_t below = ((std::uint32_t{2} << place) - 1) * 0x10001U;  // and the card
+// Takes the card with `above` cards over it out of a suit's owner planes (plane 0 in bits
+// 0..15, plane 1 in 16..31); the cards below it move up one place.
+inline std::uint32_t DropCard(std::uint32_t planes, int above) {
+    const std::uint32_t below = (0x1FFFU >> above) * 0x10001U;  // and the card
     return (planes & ~below) | ((planes << 1) & below);
 }
 
@@ -244,7 +248,7 @@ inline void Searcher::CompleteTrick() {
     auto drop = [&](int i) {
         const int suit = trick.Suit[i];
         const Ranks card = Bit(trick.Rank[i]);
-        owners[suit] = DropCard(owners[suit], PlaceOf(live_[suit], card));
+        owners[suit] = DropCard(owners[suit], CardsAbove(live_[suit], card));
         live_[suit] &= ~card;
     };
     drop(0);
