@@ -446,13 +446,14 @@ int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     const int most = std::max(leftCount, rightCount);
     // With no trump on the leader's side every trump of the opponents counts, whatever its rank.
     if (most == 0 || ours == 0) return most;
-    // Every trump from the k-th highest of such a hand up is the opponents', so k of them stay
-    // above the leader's side wherever the small trumps lie. Of two hands the higher mark rests
-    // on fewer cards.
-    const int k = std::min(need, most);
+    // Fewer than `need` decide nothing, and the caller then has no use for the marks.
+    if (most < need) return most;
+    // Every trump from the need-th highest of such a hand up is the opponents', so that many
+    // stay above the leader's side wherever the small trumps lie. Of two hands the higher mark
+    // rests on fewer cards.
     int mark = 0;
-    if (leftCount >= k) mark = NthLowest(left, leftCount - k);
-    if (rightCount >= k) mark = std::max(mark, NthLowest(right, rightCount - k));
+    if (leftCount >= need) mark = NthLowest(left, leftCount - need);
+    if (rightCount >= need) mark = std::max(mark, NthLowest(right, rightCount - need));
     relevant = SuitBits(trump_, Bit(mark));
     return most;
 }
