@@ -366,7 +366,7 @@ int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
 
 // Tricks the leader's side takes at once: the leader cashes its own top cards in every suit,
 // or leads a small card to partner's top cards in one suit and partner cashes those. Counting
-// stops once `cut` is reached.
+// stops once `cut` is reached, or once it cannot be: the caller asks only whether it is.
 int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     const int partner = leader ^ 2;
     relevant = 0;
@@ -400,6 +400,8 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
         // Enough already: the answer rests only on the suits counted so far.
         if (total >= cut) return std::min(total, tricksLeft_);
     }
+    // Partner's suit adds at most its length: `cut` is out of reach.
+    if (total + mostViaPartner < cut) return total;
     int bestPartner = 0;
     int bestPartnerSuit = 0;
     int bestPartnerTop = 0;
