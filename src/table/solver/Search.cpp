@@ -389,7 +389,8 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
             partnerSuits |= 1U << suit;
         }
     }
-    if (most + mostViaPartner < cut) return 0;
+    int reach = most + mostViaPartner;  // the most the count can still come to
+    if (reach < cut) return 0;
     int total = 0;
     for (; leaderSuits != 0; leaderSuits &= leaderSuits - 1) {
         const int suit = std::countr_zero(leaderSuits);
@@ -399,9 +400,9 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
         if (won > 0) relevant |= SuitBits(suit, Bit(lowestTop));
         // Enough already: the answer rests only on the suits counted so far.
         if (total >= cut) return std::min(total, tricksLeft_);
+        reach -= std::popcount(hand_[leader][suit]) - won;
+        if (reach < cut) return total;
     }
-    // Partner's suit adds at most its length: `cut` is out of reach.
-    if (total + mostViaPartner < cut) return total;
     int bestPartner = 0;
     int bestPartnerSuit = 0;
     int bestPartnerTop = 0;
