@@ -160,13 +160,6 @@ void TransTable::Thin() {
     }
 }
 
-std::size_t TransTable::SlotIndex(std::uint64_t lengths, unsigned key) const {
-    // Folding the high half down first lets every length reach the product's high bits,
-    // which the index takes.
-    const std::uint64_t h = (lengths ^ (lengths >> 29) ^ key) * 0x9E3779B97F4A7C15ULL;
-    return static_cast<std::size_t>(h >> slotShift_);
-}
-
 // The slot of a shape and key, nullptr when there is none. Kept apart from FindSlot, which
 // makes the slot when there is none, so that lookups get a loop small enough to inline.
 const TransTable::Slot* TransTable::FindExisting(std::uint64_t lengths, unsigned key) const {
