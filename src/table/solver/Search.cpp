@@ -437,20 +437,23 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
 // The two counts do not add up: the leader's side can make both opponents play such trumps to
 // one trick, by leading trumps or by leaving them nothing else to play.
 // The marks name only as many of those trumps as `need`, so the answer serves more positions.
+// Fewer than `need` decide nothing: then the count may come out lower and there are no marks.
 int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     relevant = 0;
     if (trump_ == 4) return 0;
+    const Ranks lhoTrumps = hand_[(leader + 1) & 3][trump_];
+    const Ranks rhoTrumps = hand_[(leader + 3) & 3][trump_];
+    // Mostly the opponents hold too few trumps at all.
+    if (std::popcount(lhoTrumps) < need && std::popcount(rhoTrumps) < need) return 0;
     const Ranks ours = hand_[leader][trump_] | hand_[leader ^ 2][trump_];
     const Ranks above = ours == 0 ? ~Ranks{0} : ~(Bit(HighRank(ours) + 1) - 1);
-    const Ranks left = hand_[(leader + 1) & 3][trump_] & above;
-    const Ranks right = hand_[(leader + 3) & 3][trump_] & above;
+    const Ranks left = lhoTrumps & above;
+    const Ranks right = rhoTrumps & above;
     const int leftCount = std::popcount(left);
     const int rightCount = std::popcount(right);
     const int most = std::max(leftCount, rightCount);
     // With no trump on the leader's side every trump of the opponents counts, whatever its rank.
-    if (most == 0 || ours == 0) return most;
-    // Fewer than `need` decide nothing, and the caller then has no use for the marks.
-    if (most < need) return most;
+    if (most < need || ours == 0) return most;
     // Every trump from the need-th highest of such a hand up is the opponents', so that many
     // stay above the leader's side wherever the small trumps lie. Of two hands the higher mark
     // rests on fewer cards.
