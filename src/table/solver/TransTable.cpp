@@ -256,6 +256,7 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
         key = ChildKey(key, n - 1, TopOwner(owners, slot->Split));
         slot = FindExisting(lengths, key);
     }
+    if (n == 0) return bounds;  // a shape not stored yet: no signature needed
     const std::uint16_t sig = TopSig(owners);
     for (int level = n - 1; level >= 0; --level) {
         Block* front = nullptr;
