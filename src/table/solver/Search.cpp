@@ -49,14 +49,18 @@ inline int NthLowest(Ranks x, int j) {
     return j < low ? NthTable[x & 255][j] : 8 + NthTable[(x >> 8) & 255][j - low];
 }
 
+// How many cards of `live` rank above `card`.
+inline int CardsAbove(Ranks live, Ranks card) {
+    return std::popcount(live & ~(card | (card - 1)));
+}
 // The place of a card in its suit's owner planes: the top card at 12, the next at 11, ...
 inline int PlaceOf(Ranks live, Ranks card) {
-    return 12 - std::popcount(live & ~(card | (card - 1)));
+    return 12 - CardsAbove(live, card);
 }
-// Takes the card at `place` out of a suit's owner planes (plane 0 in bits 0..15, plane 1 in
-// 16..31); the cards below it move up one place.
-inline std::uint32_t DropCard(std::uint32_t planes, int place) {
-    const std::uint32_t below = ((std::uint32_t{2} << place) - 1) * 0x10001U;  // and the card
+// Takes the card with `above` cards over it out of a suit's owner planes (plane 0 in bits
+// 0..15, plane 1 in 16..31); the cards below it move up one place.
+inline std::uint32_t DropCard(std::uint32_t planes, int above) {
+    const std::uint32_t below = (0x1FFFU >> above) * 0x10001U;  // and the card
     return (planes & ~below) | ((planes << 1) & below);
 }
 
@@ -259,7 +263,7 @@ inline void Searcher::CompleteTrick() {
     auto drop = [&](int i) {
         const int suit = trick.Suit[i];
         const Ranks card = Bit(trick.Rank[i]);
-        owners[suit] = DropCard(owners[suit], PlaceOf(live_[suit], card));
+        owners[suit] = DropCard(owners[suit], CardsAbove(live_[suit], card));
         live_[suit] &= ~card;
     };
     drop(0);
@@ -274,10 +278,9 @@ inline void Searcher::CompleteTrick() {
 }
 
 inline void Searcher::UncompleteTrick() {
+    const int winner = tricks_[trickIndex_].Leader;  // the trick's winner leads the next
     --trickIndex_;
-    const Trick& trick = tricks_[trickIndex_];
     live_ = liveBefore_[trickIndex_];
-    const int winner = (trick.Leader + trick.Winner[3]) & 3;
     if ((winner & 1) == maxSide_) --tricksMax_;
     ++tricksLeft_;
 }
@@ -378,7 +381,7 @@ int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
 
 // Tricks the leader's side takes at once: the leader cashes its own top cards in every suit,
 // or leads a small card to partner's top cards in one suit and partner cashes those. Counting
-// stops once `cut` is reached.
+// stops once `cut` is reached, or once it cannot be: the caller asks only whether it is.
 int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     const int partner = leader ^ 2;
     relevant = 0;
@@ -401,7 +404,8 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
             partnerSuits |= 1U << suit;
         }
     }
-    if (most + mostViaPartner < cut) return 0;
+    int reach = most + mostViaPartner;  // the most the count can still come to
+    if (reach < cut) return 0;
     int total = 0;
     for (; leaderSuits != 0; leaderSuits &= leaderSuits - 1) {
         const int suit = std::countr_zero(leaderSuits);
@@ -411,6 +415,8 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
         if (won > 0) relevant |= SuitBits(suit, Bit(lowestTop));
         // Enough already: the answer rests only on the suits counted so far.
         if (total >= cut) return std::min(total, tricksLeft_);
+        reach -= std::popcount(hand_[leader][suit]) - won;
+        if (reach < cut) return total;
     }
     int bestPartner = 0;
     int bestPartnerSuit = 0;
@@ -466,13 +472,18 @@ int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) const {
 // The two counts do not add up: the leader's side can make both opponents play such trumps to
 // one trick, by leading trumps or by leaving them nothing else to play.
 // The marks name only as many of those trumps as `need`, so the answer serves more positions.
+// Fewer than `need` decide nothing: then the count may come out lower and there are no marks.
 int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     relevant = 0;
     if (trump_ == 4) return 0;
+    const Ranks lhoTrumps = hand_[(leader + 1) & 3][trump_];
+    const Ranks rhoTrumps = hand_[(leader + 3) & 3][trump_];
+    // Mostly the opponents hold too few trumps at all.
+    if (std::popcount(lhoTrumps) < need && std::popcount(rhoTrumps) < need) return 0;
     const Ranks ours = hand_[leader][trump_] | hand_[leader ^ 2][trump_];
     const Ranks above = ours == 0 ? ~Ranks{0} : ~(Bit(HighRank(ours) + 1) - 1);
-    const Ranks left = hand_[(leader + 1) & 3][trump_] & above;
-    const Ranks right = hand_[(leader + 3) & 3][trump_] & above;
+    const Ranks left = lhoTrumps & above;
+    const Ranks right = rhoTrumps & above;
     const int leftCount = std::popcount(left);
     const int rightCount = std::popcount(right);
     const int most = std::max(leftCount, rightCount);
@@ -481,8 +492,6 @@ int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     if (most < need) {
         // Even below our top trump an opponent's trumps take tricks, when our side has too few
         // trumps above them to beat each one.
-        const Ranks lhoTrumps = hand_[(leader + 1) & 3][trump_];
-        const Ranks rhoTrumps = hand_[(leader + 3) & 3][trump_];
         int bestCount = 0;
         int bestLow = 0;
         for (const Ranks theirs : {lhoTrumps, rhoTrumps}) {
@@ -492,20 +501,17 @@ int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
                 bestLow = std::countr_zero(theirs);
             }
         }
-        if (bestCount > most) {
-            // Our trumps below that opponent's lowest beat none of its trumps.
-            relevant = SuitBits(trump_, Bit(bestLow));
-            return bestCount;
-        }
-        if (most == 0) return 0;
+        if (bestCount < need) return most;
+        // Our trumps below that opponent's lowest beat none of its trumps.
+        relevant = SuitBits(trump_, Bit(bestLow));
+        return bestCount;
     }
-    // Every trump from the k-th highest of such a hand up is the opponents', so k of them stay
-    // above the leader's side wherever the small trumps lie. Of two hands the higher mark rests
-    // on fewer cards.
-    const int k = std::min(need, most);
+    // Every trump from the need-th highest of such a hand up is the opponents', so that many
+    // stay above the leader's side wherever the small trumps lie. Of two hands the higher mark
+    // rests on fewer cards.
     int mark = 0;
-    if (leftCount >= k) mark = NthLowest(left, leftCount - k);
-    if (rightCount >= k) mark = std::max(mark, NthLowest(right, rightCount - k));
+    if (leftCount >= need) mark = NthLowest(left, leftCount - need);
+    if (rightCount >= need) mark = std::max(mark, NthLowest(right, rightCount - need));
     relevant = SuitBits(trump_, Bit(mark));
     return most;
 }

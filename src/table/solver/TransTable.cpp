@@ -152,7 +152,7 @@ void TransTable::Thin() {
     Clear();
     blocksUsed_ = used;
     for (const Slot& old : kept) {
-        Slot* slot = FindSlot(old.Lengths, old.Key, true);
+        Slot* slot = FindSlot(old.Lengths, old.Key);
         if (slot == nullptr) continue;
         *slot = old;
         slot->Generation = generation_;
@@ -160,19 +160,24 @@ void TransTable::Thin() {
     }
 }
 
-std::size_t TransTable::SlotIndex(std::uint64_t lengths, unsigned key) const {
-    // Folding the high half down first lets every length reach the product's high bits,
-    // which the index takes.
-    const std::uint64_t h = (lengths ^ (lengths >> 29) ^ key) * 0x9E3779B97F4A7C15ULL;
-    return static_cast<std::size_t>(h >> slotShift_);
+// The slot of a shape and key, nullptr when there is none. Kept apart from FindSlot, which
+// makes the slot when there is none, so that lookups get a loop small enough to inline.
+const TransTable::Slot* TransTable::FindExisting(std::uint64_t lengths, unsigned key) const {
+    std::size_t i = SlotIndex(lengths, key);
+    for (std::size_t probe = 0; probe < MaxProbe; ++probe, i = (i + 1) & slotMask_) {
+        const Slot& slot = slots_[i];
+        if (slot.Generation != generation_) return nullptr;
+        if (slot.Lengths == lengths && slot.Key == key) return &slot;
+    }
+    return nullptr;
 }
 
-TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key, bool create) {
+// The slot of a shape and key, made when there is none; nullptr when probing finds no room.
+TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key) {
     std::size_t i = SlotIndex(lengths, key);
     for (std::size_t probe = 0; probe < MaxProbe; ++probe, i = (i + 1) & slotMask_) {
         Slot& slot = slots_[i];
         if (slot.Generation != generation_) {
-            if (!create) return nullptr;
             if (2 * (slotsUsed_ + 1) > slots_.size()) return nullptr;
             slot =
                 Slot{lengths, generation_, NoBlock, static_cast<std::uint16_t>(key), 0, NoSplit, 0};
@@ -245,12 +250,13 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
     std::array<std::uint32_t, 5> heads;
     int n = 0;
     auto key = static_cast<unsigned>(leader);
-    for (const Slot* slot = FindSlot(lengths, key, false); slot != nullptr;) {
+    for (const Slot* slot = FindExisting(lengths, key); slot != nullptr;) {
         heads[n++] = slot->Head;
         if (slot->Split == NoSplit) break;
         key = ChildKey(key, n - 1, TopOwner(owners, slot->Split));
-        slot = FindSlot(lengths, key, false);
+        slot = FindExisting(lengths, key);
     }
+    if (n == 0) return bounds;  // a shape not stored yet: no signature needed
     const std::uint16_t sig = TopSig(owners);
     for (int level = n - 1; level >= 0; --level) {
         Block* front = nullptr;
@@ -330,7 +336,7 @@ TransTable::Slot* TransTable::SlotFor(std::uint64_t lengths, int leader, const O
                                       const TopCounts& top) {
     auto key = static_cast<unsigned>(leader);
     unsigned splitSuits = 0;
-    Slot* slot = FindSlot(lengths, key, true);
+    Slot* slot = FindSlot(lengths, key);
     for (int depth = 0; slot != nullptr; ++depth) {
         // A long chain is weighed again each time it has grown by another few blocks.
         if (slot->Split == NoSplit && slot->Blocks >= SplitBlocks &&
@@ -339,7 +345,7 @@ TransTable::Slot* TransTable::SlotFor(std::uint64_t lengths, int leader, const O
         if (slot->Split == NoSplit || top[slot->Split] == 0) return slot;
         splitSuits |= 1U << slot->Split;
         key = ChildKey(key, depth, TopOwner(owners, slot->Split));
-        slot = FindSlot(lengths, key, true);
+        slot = FindSlot(lengths, key);
     }
     return nullptr;
 }

@@ -105,8 +105,15 @@ class TransTable {
     std::uint8_t ChooseSplit(const Slot& slot, unsigned splitSuits, std::uint64_t lengths) const;
 
     void Thin();
-    std::size_t SlotIndex(std::uint64_t lengths, unsigned key) const;
-    Slot* FindSlot(std::uint64_t lengths, unsigned key, bool create);
+    // In the header, so that Prefetch, called from the search, needs no call to find the slot.
+    std::size_t SlotIndex(std::uint64_t lengths, unsigned key) const {
+        // Folding the high half down first lets every length reach the product's high bits,
+        // which the index takes.
+        const std::uint64_t h = (lengths ^ (lengths >> 29) ^ key) * 0x9E3779B97F4A7C15ULL;
+        return static_cast<std::size_t>(h >> slotShift_);
+    }
+    Slot* FindSlot(std::uint64_t lengths, unsigned key);
+    const Slot* FindExisting(std::uint64_t lengths, unsigned key) const;
 
     std::vector<Slot> slots_;
     std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read
