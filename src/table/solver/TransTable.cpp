@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace corvane::sds {
 
@@ -190,16 +193,53 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key) {
 }
 
 namespace {
+#if defined(__SSE2__)
+// Where entry i's signature and care are kept: in entry order, so that the vector compares of
+// Agreeing give the flags in entry order.
+inline int SigLane(int i) {
+    return i;
+}
+inline __m128i Load16(const void* at) {
+    return _mm_loadu_si128(static_cast<const __m128i*>(at));
+}
+inline __m128i Load8(const void* at) {  // the upper half zero
+    return _mm_loadl_epi64(static_cast<const __m128i*>(at));
+}
+
+// The lanes of a block whose signature agrees with `sig` where the entry cares.
+unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uint16_t sig) {
+    const __m128i own = _mm_set1_epi16(static_cast<short>(sig));
+    auto agree = [&](__m128i c, __m128i s) {
+        return _mm_cmpeq_epi16(_mm_and_si128(_mm_xor_si128(s, own), c), _mm_setzero_si128());
+    };
+    const __m128i first = agree(Load16(care), Load16(sigs));  // entries 0..7
+    const __m128i rest = agree(Load8(care + 8), Load8(sigs + 8));
+    // Packed to a byte per entry; the four lanes past the last entry (zero care) agree.
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(first, rest))) & 0xFFF;
+}
+// The lanes of a block whose bound decides `cut`, and bits past the lanes (from the four bytes
+// read after lane 11) that mean nothing.
+unsigned Deciding(const std::uint8_t* bounds, int cut) {
+    const __m128i lanes = Load16(bounds);
+    const __m128i nibbles = _mm_set1_epi8(0x0F);
+    const __m128i lower = _mm_and_si128(lanes, nibbles);
+    const __m128i upper = _mm_and_si128(_mm_srli_epi16(lanes, 4), nibbles);
+    // Bounds are at most 13, so the signed byte compares see them as they are.
+    const __m128i lowerAtLeast = _mm_cmpgt_epi8(lower, _mm_set1_epi8(static_cast<char>(cut - 1)));
+    const __m128i upperBelow = _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(cut)), upper);
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(lowerAtLeast, upperBelow)));
+}
+#else
+// Where entry i's signature and care are kept (see Agreeing).
+inline int SigLane(int i) {
+    return 4 * (i % 3) + i / 3;
+}
 constexpr std::uint64_t EachByte = 0x0101010101010101ULL;
 constexpr std::uint64_t EachLane = 0x0001000100010001ULL;  // lanes of 16 bits
 
 // Bit i set for each byte i of x whose bit 4 is set.
 inline unsigned ByteBit4s(std::uint64_t x) {
     return static_cast<unsigned>((((x >> 4) & EachByte) * 0x0102040810204080ULL) >> 56);
-}
-// Where entry i's signature and care are kept (see Agreeing).
-inline int SigLane(int i) {
-    return 4 * (i % 3) + i / 3;
 }
 // Lane i of a word read from memory is its i-th byte or 16-bit lane from the bottom.
 static_assert(std::endian::native == std::endian::little);
@@ -242,6 +282,7 @@ unsigned Deciding(const std::uint8_t* bounds, int cut) {
     }
     return decides;
 }
+#endif
 }  // namespace
 
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
