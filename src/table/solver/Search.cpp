@@ -576,7 +576,8 @@ void BringBestForward(M* moves, int from, int n) {
     }
     if (best == from) return;
     const M m = moves[best];
-    std::copy_backward(moves + from, moves + best, moves + best + 1);
+    // Written as a loop: the code built around it comes out shorter than for copy_backward.
+    for (int i = best; i > from; --i) moves[i] = moves[i - 1];
     moves[from] = m;
 }
 }  // namespace
