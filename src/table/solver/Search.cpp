@@ -447,9 +447,8 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
 }
 
 // Tricks the leader's side surely takes with its trumps: those one of its hands plays a trump
-// to and no opponent beats. Only counted when they may reach `cut`.
+// to and no opponent beats. Only counted when they may reach `cut`. Only asked with a trump suit.
 int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) const {
-    if (trump_ == 4) return 0;
     const Ranks leaderTrumps = hand_[leader][trump_];
     const Ranks partnerTrumps = hand_[leader ^ 2][trump_];
     if (std::max(std::popcount(leaderTrumps), std::popcount(partnerTrumps)) < cut) return 0;
@@ -473,9 +472,9 @@ int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) const {
 // one trick, by leading trumps or by leaving them nothing else to play.
 // The marks name only as many of those trumps as `need`, so the answer serves more positions.
 // Fewer than `need` decide nothing: then the count may come out lower and there are no marks.
+// Only asked with a trump suit.
 int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     relevant = 0;
-    if (trump_ == 4) return 0;
     const Ranks lhoTrumps = hand_[(leader + 1) & 3][trump_];
     const Ranks rhoTrumps = hand_[(leader + 3) & 3][trump_];
     // Mostly the opponents hold too few trumps at all.
@@ -839,8 +838,10 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The cheap bounds first: they need no memory, and the table's memory arrives meanwhile.
     if (left > 2) table_.Prefetch(lengths_, leader);
     if (QuickTricks(leader, cut, relevant) >= cut) return leaderMax;
-    if (TrumpTricks(leader, cut, relevant) >= cut) return leaderMax;
-    if (left - SureLosers(leader, left - cut + 1, relevant) < cut) return !leaderMax;
+    if (trump_ < 4) {  // at no trump the trump bounds count nothing
+        if (TrumpTricks(leader, cut, relevant) >= cut) return leaderMax;
+        if (left - SureLosers(leader, left - cut + 1, relevant) < cut) return !leaderMax;
+    }
     if (cut == left && LosesTrick(leader, relevant)) return !leaderMax;
     // Two tricks from the end a search is cheaper than the table.
     if (left == 2) return SearchLeads(leader, leaderMax, cut, nullptr, relevant);
