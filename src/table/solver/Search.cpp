@@ -382,7 +382,7 @@ int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
 // Tricks the leader's side takes at once: the leader cashes its own top cards in every suit,
 // or leads a small card to partner's top cards in one suit and partner cashes those. Counting
 // stops once `cut` is reached, or once it cannot be: the caller asks only whether it is.
-int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
+inline int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     const int partner = leader ^ 2;
     relevant = 0;
     // A quick look first: the count can reach no more than the leader's length in the suits it
@@ -404,8 +404,16 @@ int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
             partnerSuits |= 1U << suit;
         }
     }
-    int reach = most + mostViaPartner;  // the most the count can still come to
+    const int reach = most + mostViaPartner;  // the most the count can still come to
     if (reach < cut) return 0;
+    return CountQuickTricks(leader, cut, reach, leaderSuits, partnerSuits, relevant);
+}
+
+// The count of QuickTricks once the quick look has found that it may reach `cut`. Kept out of
+// line: about half the calls end at the quick look, which then costs no call of its own.
+int Searcher::CountQuickTricks(int leader, int cut, int reach, unsigned leaderSuits,
+                               unsigned partnerSuits, std::uint64_t& relevant) const {
+    const int partner = leader ^ 2;
     int total = 0;
     for (; leaderSuits != 0; leaderSuits &= leaderSuits - 1) {
         const int suit = std::countr_zero(leaderSuits);

@@ -115,6 +115,8 @@ class Searcher {
 
     int CashableTricks(int owner, int suit, int& lowestTop) const;
     int QuickTricks(int leader, int cut, std::uint64_t& relevant) const;
+    int CountQuickTricks(int leader, int cut, int reach, unsigned leaderSuits,
+                         unsigned partnerSuits, std::uint64_t& relevant) const;
     int TrumpTricks(int leader, int cut, std::uint64_t& relevant) const;
     int SureLosers(int leader, int need, std::uint64_t& relevant) const;
     bool LosesTrick(int leader, std::uint64_t& relevant) const;
