@@ -481,12 +481,17 @@ int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) const {
 // The marks name only as many of those trumps as `need`, so the answer serves more positions.
 // Fewer than `need` decide nothing: then the count may come out lower and there are no marks.
 // Only asked with a trump suit.
-int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
+inline int Searcher::SureLosers(int leader, int need, std::uint64_t& relevant) const {
     relevant = 0;
     const Ranks lhoTrumps = hand_[(leader + 1) & 3][trump_];
     const Ranks rhoTrumps = hand_[(leader + 3) & 3][trump_];
-    // Mostly the opponents hold too few trumps at all.
+    // Mostly the opponents hold too few trumps at all, which is told without a call.
     if (std::popcount(lhoTrumps) < need && std::popcount(rhoTrumps) < need) return 0;
+    return CountSureLosers(leader, need, lhoTrumps, rhoTrumps, relevant);
+}
+
+int Searcher::CountSureLosers(int leader, int need, Ranks lhoTrumps, Ranks rhoTrumps,
+                              std::uint64_t& relevant) const {
     const Ranks ours = hand_[leader][trump_] | hand_[leader ^ 2][trump_];
     const Ranks above = ours == 0 ? ~Ranks{0} : ~(Bit(HighRank(ours) + 1) - 1);
     const Ranks left = lhoTrumps & above;

@@ -119,6 +119,9 @@ class Searcher {
                          unsigned partnerSuits, std::uint64_t& relevant) const;
     int TrumpTricks(int leader, int cut, std::uint64_t& relevant) const;
     int SureLosers(int leader, int need, std::uint64_t& relevant) const;
+    // The rest of SureLosers, when an opponent holds `need` trumps.
+    int CountSureLosers(int leader, int need, Ranks lhoTrumps, Ranks rhoTrumps,
+                        std::uint64_t& relevant) const;
     bool LosesTrick(int leader, std::uint64_t& relevant) const;
     OwnerKey Owners() const;
     TopCounts TopFor(std::uint64_t relevant) const;
