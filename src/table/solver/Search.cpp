@@ -456,10 +456,16 @@ int Searcher::CountQuickTricks(int leader, int cut, int reach, unsigned leaderSu
 
 // Tricks the leader's side surely takes with its trumps: those one of its hands plays a trump
 // to and no opponent beats. Only counted when they may reach `cut`. Only asked with a trump suit.
-int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) const {
+inline int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) const {
     const Ranks leaderTrumps = hand_[leader][trump_];
     const Ranks partnerTrumps = hand_[leader ^ 2][trump_];
+    // Often neither hand holds `cut` trumps, which is told without a call.
     if (std::max(std::popcount(leaderTrumps), std::popcount(partnerTrumps)) < cut) return 0;
+    return CountTrumpTricks(leader, leaderTrumps, partnerTrumps, relevant);
+}
+
+int Searcher::CountTrumpTricks(int leader, Ranks leaderTrumps, Ranks partnerTrumps,
+                               std::uint64_t& relevant) const {
     const Ranks theirs = hand_[(leader + 1) & 3][trump_] | hand_[(leader + 3) & 3][trump_];
     int best = 0;
     for (const Ranks mine : {leaderTrumps, partnerTrumps}) {

@@ -118,6 +118,9 @@ class Searcher {
     int CountQuickTricks(int leader, int cut, int reach, unsigned leaderSuits,
                          unsigned partnerSuits, std::uint64_t& relevant) const;
     int TrumpTricks(int leader, int cut, std::uint64_t& relevant) const;
+    // The rest of TrumpTricks, when a hand of the leader's side holds enough trumps.
+    int CountTrumpTricks(int leader, Ranks leaderTrumps, Ranks partnerTrumps,
+                         std::uint64_t& relevant) const;
     int SureLosers(int leader, int need, std::uint64_t& relevant) const;
     // The rest of SureLosers, when an opponent holds `need` trumps.
     int CountSureLosers(int leader, int need, Ranks lhoTrumps, Ranks rhoTrumps,
