@@ -355,7 +355,7 @@ std::uint64_t Searcher::RelevantFor(const TopCounts& top) const {
 // Tricks `owner` takes in a suit by cashing its top cards from the top, with the opponents of
 // `owner` following; 0 when the suit's top card is elsewhere. Sets `lowestTop` to the lowest of
 // the top cards it relies on.
-int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
+inline int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
     const Ranks mine = hand_[owner][suit];
     // The top cards are those of `mine` above every live card of another hand.
     const Ranks others = live_[suit] & ~mine;
