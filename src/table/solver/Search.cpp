@@ -665,7 +665,8 @@ struct Searcher::Outlook {
     int WinRank;
     int LaterFollow = 0;  // 0 when no opponent plays after this player or it cannot follow
     int LaterRuff = 0;    // 0 unless that opponent can ruff
-    bool PartnerKeeps;    // partner wins the trick so far and no opponent can take it away
+    bool PartnerWinning;  // partner wins the trick so far
+    bool PartnerKeeps;    // and no opponent can take it away
 
     // Whether the opponent after this player can beat (suit, rank) in this trick.
     bool BeatenLater(int suit, int rank, int trump) const {
@@ -689,8 +690,8 @@ inline Searcher::Outlook Searcher::OutlookFor(int pos, int seat) const {
             o.LaterRuff = HighRank(hand_[next][trump_]);
         }
     }
-    const bool partnerWinning = ((w ^ pos) & 1) == 0;
-    o.PartnerKeeps = partnerWinning && !o.BeatenLater(o.WinSuit, o.WinRank, trump_);
+    o.PartnerWinning = ((w ^ pos) & 1) == 0;
+    o.PartnerKeeps = o.PartnerWinning && !o.BeatenLater(o.WinSuit, o.WinRank, trump_);
     return o;
 }
 
@@ -704,9 +705,11 @@ inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
         return 1;
     }
     const Outlook o = OutlookFor(pos, seat);
-    return OrderFollows(moves, led, mine, lows, o.PartnerKeeps, pos,
-                        o.WinSuit == led ? o.WinRank : Unmarked,
-                        o.LaterRuff > 0 ? Unmarked : o.LaterFollow);
+    // Second hand's partner plays last to the trick: its best card of the suit tells how second
+    // hand should play.
+    const Ranks partnerCards = pos == 1 ? hand_[seat ^ 2][led] : 0;
+    return OrderFollows(moves, led, mine, lows, o, pos,
+                        partnerCards == 0 ? 0 : HighRank(partnerCards));
 }
 
 // Kept apart from GenerateFollows: following suit is far more common, and on its own it is small
@@ -766,12 +769,16 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
 }
 
 // The groups of `mine` in `suit`, the led suit, given their lowest cards `lows`, in the order they
-// are to be tried. With partner keeping the trick the cheapest card comes first. Otherwise the
-// cheapest card that wins the trick for good comes first (those above `beaten` and `safeAbove`);
-// then second hand plays low before winning cards an opponent can still beat, while third hand
-// tries those before playing low. Each part goes from its cheapest card up.
-inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, bool partnerKeeps,
-                                  int pos, int beaten, int safeAbove) {
+// are to be tried. When partner wins the trick, the cheapest card comes first: partner keeps it,
+// or, for second hand, partner (`partnerTop` its best card of the suit, 0 for none) plays last
+// and beats the led card and the best the third hand can play. Otherwise the groups fall into
+// three parts, each tried from its cheapest card up: those that win the trick for good come first;
+// then a player whose partner may still win the trick plays low before winning for now (an
+// opponent still to play can beat those cards): second hand when partner beats the led card,
+// third hand when partner's card wins so far. Else only the player's own cards can win the trick
+// or force out the next hand's high card, and it plays low last.
+inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, const Outlook& o,
+                                  int pos, int partnerTop) {
     // Puts the groups whose lowest cards are in `part` at moves[at..], cheapest first.
     auto put = [&](Ranks part, int at) {
         for (; part != 0; part &= part - 1) {
@@ -780,7 +787,11 @@ inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows,
         }
     };
     const int n = std::popcount(lows);
-    if (partnerKeeps) {
+    const int beaten = o.WinSuit == suit ? o.WinRank : Unmarked;
+    const int safeAbove = o.LaterRuff > 0 ? Unmarked : o.LaterFollow;
+    // A third hand that ruffs may take partner's card.
+    if (o.PartnerKeeps ||
+        (pos == 1 && safeAbove != Unmarked && partnerTop > std::max(beaten, safeAbove))) {
         put(lows, 0);
         return n;
     }
@@ -789,15 +800,12 @@ inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows,
     const Ranks losing = lows & (Bit(beaten + 1) - 1);
     const Ranks forNow = lows & (Bit(std::max(beaten, safeAbove) + 1) - 1) & ~losing;
     const Ranks forGood = lows & ~(losing | forNow);
+    const bool partnerMayWin = pos == 1 ? partnerTop > beaten : o.PartnerWinning;
+    const Ranks second = partnerMayWin ? losing : forNow;
     const int good = std::popcount(forGood);
     put(forGood, 0);
-    if (pos == 1) {
-        put(losing, good);
-        put(forNow, good + std::popcount(losing));
-    } else {
-        put(forNow, good);
-        put(losing, good + std::popcount(forNow));
-    }
+    put(second, good);
+    put(lows & ~(forGood | second), good + std::popcount(second));
     return n;
 }
 

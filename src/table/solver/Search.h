@@ -138,8 +138,8 @@ class Searcher {
     int GenerateDiscards(int pos, int seat, Move* moves) const;
     struct Outlook;  // how the trick stands for a player following to it
     Outlook OutlookFor(int pos, int seat) const;
-    static int OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, bool partnerKeeps,
-                            int pos, int beaten, int safeAbove);
+    static int OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, const Outlook& o,
+                            int pos, int partnerTop);
     void AddHistory(int seat, const Move& move, int bonus);
     void NoteRoot(const Move& move, bool reached);
 
