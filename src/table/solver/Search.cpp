@@ -600,37 +600,118 @@ void BringBestForward(M* moves, int from, int n) {
 }
 }  // namespace
 
+// The weights of a lead, fitted to logs of searches: at lead nodes where some lead refuted the
+// test, each lead was searched on its own, and the weights rank first the lead that refuted it
+// at the least cost, ahead of those that failed. Hands are named from the leader: by length the
+// leader, partner, LHO, RHO; as owners of cards in the order of play, leader, LHO, partner, RHO.
+struct LeadWeights {
+    int Length[4][7];  // by hand and its length in the suit, 6 for six or more
+    int TopTwo[4][4];  // by the owners of the suit's top and second cards (both the top's if alone)
+    int Third[4];      // by the owner of the third card, when there is one
+    int PartnerRuffs = 0;
+    int Trump = 0;        // a trump lead
+    int TrumpsDrawn = 0;  // a trump lead with the opponents out of trumps
+    int PartnerOver;      // partner's top card beats both opponents'
+    int Top;              // the lead is the suit's top card
+    int TopPerLength;     // per card the leader holds in the suit, when leading its top card
+    int TopPerTrick;      // per trick left, the same
+    int Second;           // the lead is the suit's second card
+    int Lowest;           // the lead is from the leader's lowest group
+    int UnderPartner;     // a lead below partner's top card, which beats LHO's
+    int Rank;             // per rank of the lead
+    int RankPartnerTop;   // per rank, added when partner holds the top card
+    int RankLhoTop;       // the same with LHO holding it
+};
+constexpr LeadWeights NoTrumpLeads{
+    .Length = {{0, -12, 0, 1, 2, 30, 1},
+               {10, -21, -4, 8, -1, 17, 49},
+               {-55, 25, 12, -2, -14, -21, -18},
+               {-76, 28, 17, 0, -10, -25, -60}},
+    .TopTwo = {{-38, -40, -10, -83}, {21, -7, 121, -7}, {16, 22, 31, -27}, {-34, -23, -4, -53}},
+    .Third = {-41, -54, -24, -73},
+    .PartnerOver = 21,
+    .Top = 156,
+    .TopPerLength = -12,
+    .TopPerTrick = -5,
+    .Second = 42,
+    .Lowest = 4,
+    .UnderPartner = 49,
+    .Rank = -1,
+    .RankPartnerTop = -3,
+    .RankLhoTop = -2,
+};
+constexpr LeadWeights TrumpSuitLeads{
+    .Length = {{0, 20, 1, -9, -3, 0, -55},
+               {50, -4, -10, -1, -3, 8, 4},
+               {-72, 31, 41, 32, 11, -14, -29},
+               {-87, 35, 51, 38, 19, 3, -30}},
+    .TopTwo = {{-38, -34, -34, -64}, {37, 39, 123, 38}, {9, 2, 18, -46}, {-24, 20, -4, -11}},
+    .Third = {30, 24, 35, 5},
+    .PartnerRuffs = 32,
+    .Trump = -14,
+    .TrumpsDrawn = -77,
+    .PartnerOver = 99,
+    .Top = 182,
+    .TopPerLength = -8,
+    .TopPerTrick = -7,
+    .Second = 38,
+    .Lowest = 6,
+    .UnderPartner = 36,
+    .Rank = -1,
+    .RankPartnerTop = -4,
+    .RankLhoTop = -2,
+};
+
 int Searcher::GenerateLeads(Move* moves) const {
     const int leader = tricks_[trickIndex_].Leader;
     const int partner = leader ^ 2;
     const int lho = (leader + 1) & 3;
     const int rho = (leader + 3) & 3;
     const bool suitGame = trump_ < 4;
+    const LeadWeights& lw = suitGame ? TrumpSuitLeads : NoTrumpLeads;
+    const bool trumpsDrawn = suitGame && (hand_[lho][trump_] | hand_[rho][trump_]) == 0;
+    const SuitOwners& owners = owners_[trickIndex_];
     int n = 0;
     for (int suit = 0; suit < 4; ++suit) {
         const Ranks mine = hand_[leader][suit];
         if (mine == 0) continue;
         const Ranks live = live_[suit];
         const int top = HighRank(live);
-        const bool sideSuit = suitGame && suit != trump_;
-        const bool opponentRuffs =
-            sideSuit && ((hand_[lho][suit] == 0 && hand_[lho][trump_] != 0) ||
-                         (hand_[rho][suit] == 0 && hand_[rho][trump_] != 0));
-        const bool partnerRuffs =
-            sideSuit && hand_[partner][suit] == 0 && hand_[partner][trump_] != 0;
-        // Weights tuned on the node counts of whole tables: a suit the opponents ruff comes
-        // last, and trumps late, as the leads that work are seldom those.
-        int suitWeight = 0;
-        if (opponentRuffs) {
-            suitWeight -= 150;
-        } else if (partnerRuffs) {
-            suitWeight += 45;
+        const int count = std::popcount(live);
+        // The owner planes hold the top card at bit 12, the second at 11, the third at 10.
+        const std::uint32_t planes = owners[suit];
+        auto ownerAt = [&](int bit) {
+            const int seat = static_cast<int>(((planes >> bit) & 1) | ((planes >> (bit + 15)) & 2));
+            return (seat - leader) & 3;
+        };
+        const int topOwner = ownerAt(12);
+        auto length = [&](int seat) {
+            return std::min(static_cast<int>((lengths_ >> LengthShift(seat, suit)) & 15), 6);
+        };
+        const int leaderLength = length(leader);
+        int suitWeight = lw.Length[0][leaderLength] + lw.Length[1][length(partner)] +
+                         lw.Length[2][length(lho)] + lw.Length[3][length(rho)] +
+                         lw.TopTwo[topOwner][count > 1 ? ownerAt(11) : topOwner];
+        if (count > 2) suitWeight += lw.Third[ownerAt(10)];
+        if (suitGame) {
+            if (suit == trump_) {
+                suitWeight += lw.Trump + (trumpsDrawn ? lw.TrumpsDrawn : 0);
+            } else if (hand_[partner][suit] == 0 && hand_[partner][trump_] != 0) {
+                suitWeight += lw.PartnerRuffs;
+            }
         }
-        if (suitGame && suit == trump_) suitWeight -= 25;
-        // At no trump the long suits of the side on lead are where its extra tricks come from.
-        if (!suitGame) suitWeight += 6 * std::popcount(mine | hand_[partner][suit]);
-        const bool partnerTop = (hand_[partner][suit] & Bit(top)) != 0;
-        const bool lhoTop = (hand_[lho][suit] & Bit(top)) != 0;
+        const Ranks partners = hand_[partner][suit];
+        const Ranks others = live & ~mine;
+        const int partnerTop = partners == 0 ? 0 : HighRank(partners);
+        if (others != 0 && (partners & Bit(HighRank(others))) != 0) suitWeight += lw.PartnerOver;
+        // Partner's top card over LHO's: leads below it let partner win or finesse.
+        const Ranks lhos = hand_[lho][suit];
+        const bool partnerOverLho = partners != 0 && (lhos == 0 || partnerTop > HighRank(lhos));
+        const int topWeight =
+            lw.Top + lw.TopPerLength * leaderLength + lw.TopPerTrick * tricksLeft_;
+        const int perRank =
+            lw.Rank + (topOwner == 2 ? lw.RankPartnerTop : 0) + (topOwner == 1 ? lw.RankLhoTop : 0);
+        const int second = count > 1 ? HighRank(live & ~Bit(top)) : 0;
         // Groups come from the lowest up and fill the suit's places from its end, so that the
         // highest comes first, as ties between leads go to the one generated first.
         const Ranks lows = GroupLows(mine, live);
@@ -638,17 +719,12 @@ int Searcher::GenerateLeads(Move* moves) const {
         int at = n;
         for (Ranks rest = lows; rest != 0; rest &= rest - 1) {
             const int rank = GroupTop(mine, rest);
-            int w = suitWeight;
-            if (rank == top) {
-                w += 40;
-            } else if (partnerTop) {
-                w += 30 - rank;
-            } else if (lhoTop) {
-                w += 10 - rank;  // the top card on the left must be played or let partner win
-            } else {
-                w -= rank;
-            }
-            // Leads that refuted earlier positions come first; the heuristic orders the rest.
+            int w = suitWeight + perRank * rank;
+            if (rank == top) w += topWeight;
+            if (rank == second) w += lw.Second;
+            if (rest == lows) w += lw.Lowest;
+            if (partnerOverLho && rank < partnerTop) w += lw.UnderPartner;
+            // Leads that refuted earlier positions come first; the weights order the rest.
             moves[--at] = Move{suit, rank, std::countr_zero(rest),
                                w * 64 + std::min(history_[leader][suit][rank], 4095)};
         }
