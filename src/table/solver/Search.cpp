@@ -137,6 +137,7 @@ Searcher::Searcher(TransTable& table) : table_(table) {}
 
 void Searcher::ClearHistory() {
     history_ = {};
+    killers_ = {};
 }
 
 void Searcher::Reset(const Position& p) {
@@ -557,6 +558,13 @@ void Searcher::AddHistory(int seat, const Move& move, int bonus) {
     h = std::clamp(h + bonus, 0, 1 << 20);
 }
 
+void Searcher::AddKiller(int leader, const Move& move) {
+    auto& killers = killers_[trickIndex_][leader];
+    if (killers[0].Suit == move.Suit && killers[0].Rank == move.Rank) return;
+    killers[1] = killers[0];
+    killers[0] = Killer{move.Suit, move.Rank};
+}
+
 // When every move failed, the lower cards of each group were refuted only through their
 // group's top card. That holds in another position only if the group is whole there too, so a
 // group reaching down past the lowest marked rank of its suit is marked down to its bottom.
@@ -599,6 +607,11 @@ void BringBestForward(M* moves, int from, int n) {
     moves[from] = m;
 }
 }  // namespace
+
+// The weight added to the lead that last refuted a position at the same trick with the same
+// leader, and to the one before it; tuned on the node counts of whole tables.
+constexpr int NewKillerWeight = 30;
+constexpr int OldKillerWeight = 15;
 
 // The weights of a lead, fitted to logs of searches: at lead nodes where some lead refuted the
 // test, each lead was searched on its own, and the weights rank first the lead that refuted it
@@ -671,6 +684,7 @@ int Searcher::GenerateLeads(Move* moves) const {
     const LeadWeights& lw = suitGame ? TrumpSuitLeads : NoTrumpLeads;
     const bool trumpsDrawn = suitGame && (hand_[lho][trump_] | hand_[rho][trump_]) == 0;
     const SuitOwners& owners = owners_[trickIndex_];
+    const auto& killers = killers_[trickIndex_][leader];
     int n = 0;
     for (int suit = 0; suit < 4; ++suit) {
         const Ranks mine = hand_[leader][suit];
@@ -724,6 +738,11 @@ int Searcher::GenerateLeads(Move* moves) const {
             if (rank == second) w += lw.Second;
             if (rest == lows) w += lw.Lowest;
             if (partnerOverLho && rank < partnerTop) w += lw.UnderPartner;
+            if (suit == killers[0].Suit && rank == killers[0].Rank) {
+                w += NewKillerWeight;
+            } else if (suit == killers[1].Suit && rank == killers[1].Rank) {
+                w += OldKillerWeight;
+            }
             // Leads that refuted earlier positions come first; the weights order the rest.
             moves[--at] = Move{suit, rank, std::countr_zero(rest),
                                w * 64 + std::min(history_[leader][suit][rank], 4095)};
@@ -989,6 +1008,7 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             // A lead that works at once gains a little. One that works after others failed
             // gains more, and the leads tried first lose as much. The bonus grows with the
             // tricks left only linearly: refutations late in the play recur more often.
+            AddKiller(leader, moves[i]);
             const int bonus = 11 * left;
             if (i == 0) {
                 AddHistory(leader, moves[0], bonus / 8);

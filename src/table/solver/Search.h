@@ -141,6 +141,7 @@ class Searcher {
     static int OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, const Outlook& o,
                             int pos, int partnerTop);
     void AddHistory(int seat, const Move& move, int bonus);
+    void AddKiller(int leader, const Move& move);
     void NoteRoot(const Move& move, bool reached);
 
     TransTable& table_;
@@ -164,6 +165,13 @@ class Searcher {
     // trick's four cards.
     std::array<std::array<Ranks, 4>, 14> liveBefore_{};
     std::array<std::array<std::array<int, 16>, 4>, 4> history_{};
+    // Per trick and leader, the last two leads that refuted a position there, newest first: the
+    // positions a search meets at one trick are alike, and so are their refutations.
+    struct Killer {
+        int Suit = 0;
+        int Rank = 0;  // 0 for none
+    };
+    std::array<std::array<std::array<Killer, 2>, 4>, 14> killers_{};
     std::uint64_t nodes_ = 0;
     RootProof searching_;  // what the running search learns of the root
     RootProof proof_;
