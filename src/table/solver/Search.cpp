@@ -137,6 +137,7 @@ Searcher::Searcher(TransTable& table) : table_(table) {}
 
 void Searcher::ClearHistory() {
     history_ = {};
+    leadHistory_ = {};
     killers_ = {};
 }
 
@@ -553,9 +554,18 @@ bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
     return true;
 }
 
+namespace {
+inline void Bump(int& history, int bonus) {
+    history = std::clamp(history + bonus, 0, 1 << 20);
+}
+}  // namespace
+
 void Searcher::AddHistory(int seat, const Move& move, int bonus) {
-    int& h = history_[seat][move.Suit][move.Rank];
-    h = std::clamp(h + bonus, 0, 1 << 20);
+    Bump(history_[seat][move.Suit][move.Rank], bonus);
+}
+
+void Searcher::AddLeadHistory(int leader, const Move& move, int bonus) {
+    Bump(leadHistory_[leader][move.Suit][CardsAbove(live_[move.Suit], Bit(move.Rank))], bonus);
 }
 
 void Searcher::AddKiller(int leader, const Move& move) {
@@ -690,6 +700,7 @@ int Searcher::GenerateLeads(Move* moves) const {
         const Ranks mine = hand_[leader][suit];
         if (mine == 0) continue;
         const Ranks live = live_[suit];
+        const auto& leaderHistory = leadHistory_[leader][suit];
         const int top = HighRank(live);
         const int count = std::popcount(live);
         // The owner planes hold the top card at bit 12, the second at 11, the third at 10.
@@ -745,7 +756,7 @@ int Searcher::GenerateLeads(Move* moves) const {
             }
             // Leads that refuted earlier positions come first; the weights order the rest.
             moves[--at] = Move{suit, rank, std::countr_zero(rest),
-                               w * 64 + std::min(history_[leader][suit][rank], 4095)};
+                               w * 64 + std::min(leaderHistory[CardsAbove(live, Bit(rank))], 4095)};
         }
     }
     return n;
@@ -1009,12 +1020,12 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             // gains more, and the leads tried first lose as much. The bonus grows with the
             // tricks left only linearly: refutations late in the play recur more often.
             AddKiller(leader, moves[i]);
-            const int bonus = 11 * left;
+            const int bonus = 48 * left;
             if (i == 0) {
-                AddHistory(leader, moves[0], bonus / 8);
+                AddLeadHistory(leader, moves[0], bonus / 8);
             } else {
-                AddHistory(leader, moves[i], bonus);
-                for (int j = 0; j < i; ++j) AddHistory(leader, moves[j], -bonus);
+                AddLeadHistory(leader, moves[i], bonus);
+                for (int j = 0; j < i; ++j) AddLeadHistory(leader, moves[j], -bonus);
             }
             return result;
         }

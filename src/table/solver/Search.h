@@ -141,6 +141,7 @@ class Searcher {
     static int OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, const Outlook& o,
                             int pos, int partnerTop);
     void AddHistory(int seat, const Move& move, int bonus);
+    void AddLeadHistory(int leader, const Move& move, int bonus);
     void AddKiller(int leader, const Move& move);
     void NoteRoot(const Move& move, bool reached);
 
@@ -164,7 +165,11 @@ class Searcher {
     // Per trick, the live ranks at its start: restoring them is cheaper than putting back the
     // trick's four cards.
     std::array<std::array<Ranks, 4>, 14> liveBefore_{};
+    // How often a card refuted a position: for discards per seat, suit and rank; for leads per
+    // leader, suit and the count of live cards above the lead, since a lead plays alike wherever
+    // it stands in the same place of its suit.
     std::array<std::array<std::array<int, 16>, 4>, 4> history_{};
+    std::array<std::array<std::array<int, 13>, 4>, 4> leadHistory_{};
     // Per trick and leader, the last two leads that refuted a position there, newest first: the
     // positions a search meets at one trick are alike, and so are their refutations.
     struct Killer {
