@@ -382,8 +382,9 @@ inline int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
 }
 
 // Tricks the leader's side takes at once: the leader cashes its own top cards in every suit,
-// or leads a small card to partner's top cards in one suit and partner cashes those. Counting
-// stops once `cut` is reached, or once it cannot be: the caller asks only whether it is.
+// and then, or instead, leads a small card to partner's top cards in one suit and partner cashes
+// those. Counting stops once `cut` is reached, or once it cannot be: the caller asks only whether
+// it is.
 inline int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
     const int partner = leader ^ 2;
     relevant = 0;
@@ -442,11 +443,13 @@ int Searcher::CountQuickTricks(int leader, int cut, int reach, unsigned leaderSu
         }
     }
     if (bestPartner == 0) return std::min(total, tricksLeft_);
-    // At no trump the leader can cash its own suits first and cross to partner's suit last, if
-    // partner has other cards to play meanwhile and so keeps all of that suit.
+    // The leader can cash its own suits first and cross to partner's suit last, if partner has
+    // other cards to play meanwhile and so keeps all of that suit. With a trump suit this holds
+    // as well: each count stops before an opponent with trumps runs out of the suit, so no
+    // opponent ruffs, and one without trumps can only make partner's cards better by discarding.
     const int partnerSpare = tricksLeft_ - std::popcount(hand_[partner][bestPartnerSuit]);
     const std::uint64_t partnerMark = SuitBits(bestPartnerSuit, Bit(bestPartnerTop));
-    if (trump_ == 4 && total > 0 && total <= partnerSpare) {
+    if (total > 0 && total <= partnerSpare) {
         relevant |= partnerMark;
         total += bestPartner;
     } else if (bestPartner > total) {

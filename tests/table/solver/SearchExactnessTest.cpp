@@ -138,6 +138,13 @@ TEST(TrumpEndingTest, OpponentsTrumpsAboveOurs) {
                        {"-", "AK", "-", "32"}}});
     CheckEnding(*solver, longer);
     EXPECT_EQ(solver->Solve(longer, -1, 1).Cards[0].Score, 2);
+    // North cashes two hearts and crosses to South's two diamonds: four tricks at once, though
+    // West holds a trump, as West follows to every one of them. West ruffs the last club.
+    const Position crossing =
+        Ending(3, 0, {{{"-", "AK", "2", "32"}, {"-", "QJ", "Q9", "6"}, {"-", "-", "AK", "987"},
+                       {"6", "T9", "JT", "-"}}});
+    CheckEnding(*solver, crossing);
+    EXPECT_EQ(solver->Solve(crossing, -1, 1).Cards[0].Score, 4);
 }
 
 class EndingTest : public ::testing::TestWithParam<int> {};
