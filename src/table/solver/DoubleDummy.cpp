@@ -195,18 +195,17 @@ StrainResult DoubleDummySolver::CalcStrain(const Holdings& holdings, int strain)
     // before it, or from that of its partner once known: with the same side on lead the count is
     // most often the same, while a change of side on lead can swing it far.
     std::array<int, 4> northSouth{};
-    int guess = NorthSouthGuess(holdings, strain, tricks);
     for (int leader = 0; leader < 4; ++leader) {
         position.Leader = leader;
         // What refuted positions led from one seat misleads the search from the next.
         searcher_.ClearHistory();
         searcher_.Reset(position);
+        const int guess = leader == 0 ? NorthSouthGuess(holdings, strain, tricks)
+                                      : northSouth[leader >= 2 ? leader - 2 : 0];
         const bool northSouthLeads = (leader & 1) == 0;
-        if (leader >= 2) guess = northSouth[leader - 2];
         const int won = searcher_.Solve(northSouthLeads ? guess : tricks - guess);
         result.Tricks[(leader + 3) & 3] = tricks - won;
         northSouth[leader] = northSouthLeads ? won : tricks - won;
-        guess = northSouth[leader];
     }
     result.Nodes = searcher_.Nodes() - nodesBefore;
     return result;
