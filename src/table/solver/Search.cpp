@@ -628,8 +628,8 @@ constexpr int OldKillerWeight = 15;
 
 // The weights of a lead, fitted to logs of searches: at lead nodes where some lead refuted the
 // test, each lead was searched on its own, and the weights rank first the lead that refuted it
-// at the least cost, ahead of those that failed. The two for an opponent's ruff came later,
-// tuned on the node counts of full tables. Hands are named from the leader: by length the
+// at the least cost, ahead of those that failed. Those for an opponent's ruff and for the owner
+// of the second card came later, tuned on the node counts of full tables. Hands are named from the leader: by length the
 // leader, partner, LHO, RHO; as owners of cards in the order of play, leader, LHO, partner, RHO.
 struct LeadWeights {
     int Length[4][7];  // by hand and its length in the suit, 6 for six or more
@@ -644,6 +644,7 @@ struct LeadWeights {
     int Top;              // the lead is the suit's top card
     int TopPerLength;     // per card the leader holds in the suit, when leading its top card
     int TopPerTrick;      // per trick left, the same
+    int TopOverSecond[4] = {};  // the same, by the owner of the suit's second card
     int Second;           // the lead is the suit's second card
     int Lowest;           // the lead is from the leader's lowest group
     int UnderPartner;     // a lead below partner's top card, which beats LHO's
@@ -685,6 +686,7 @@ constexpr LeadWeights TrumpSuitLeads{
     .Top = 182,
     .TopPerLength = -8,
     .TopPerTrick = -7,
+    .TopOverSecond = {0, 30, -60, 30},
     .Second = 38,
     .Lowest = 6,
     .UnderPartner = 36,
@@ -745,8 +747,9 @@ int Searcher::GenerateLeads(Move* moves) const {
         // Partner's top card over LHO's: leads below it let partner win or finesse.
         const Ranks lhos = hand_[lho][suit];
         const bool partnerOverLho = partners != 0 && (lhos == 0 || partnerTop > HighRank(lhos));
-        const int topWeight =
-            lw.Top + lw.TopPerLength * leaderLength + lw.TopPerTrick * tricksLeft_;
+        const int topWeight = lw.Top + lw.TopPerLength * leaderLength +
+                              lw.TopPerTrick * tricksLeft_ +
+                              (count > 1 ? lw.TopOverSecond[ownerAt(11)] : 0);
         const int perRank =
             lw.Rank + (topOwner == 2 ? lw.RankPartnerTop : 0) + (topOwner == 1 ? lw.RankLhoTop : 0);
         const int second = count > 1 ? HighRank(live & ~Bit(top)) : 0;
