@@ -873,13 +873,9 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
                 // Partner has the trick: keep the trumps.
                 weight = -60 - rank + 2 * length - (rank == top ? 30 : 0);
             } else if (Beats(suit, rank, o.WinSuit, o.WinRank, trump_)) {
-                if (!o.BeatenLater(suit, rank, trump_)) {
-                    weight = 100 - rank;
-                } else if (pos == 1) {
-                    weight = -20 - rank;
-                } else {
-                    weight = 40 - rank;
-                }
+                // A ruff the next hand can overruff still goes before the discards: at worst it
+                // costs the opponents a higher trump.
+                weight = o.BeatenLater(suit, rank, trump_) ? 40 - rank : 100 - rank;
             } else {
                 weight = 2 * length - rank - (rank == top ? 30 : 0) - 40;
             }
