@@ -628,8 +628,8 @@ constexpr int OldKillerWeight = 15;
 
 // The weights of a lead, fitted to logs of searches: at lead nodes where some lead refuted the
 // test, each lead was searched on its own, and the weights rank first the lead that refuted it
-// at the least cost, ahead of those that failed. Those for an opponent's ruff and for the owner
-// of the second card came later, tuned on the node counts of full tables. Hands are named from the leader: by length the
+// at the least cost, ahead of those that failed. Those for an opponent's ruff, for the owner of
+// the second card and for partner's top card came later, tuned on the node counts of full tables. Hands are named from the leader: by length the
 // leader, partner, LHO, RHO; as owners of cards in the order of play, leader, LHO, partner, RHO.
 struct LeadWeights {
     int Length[4][7];  // by hand and its length in the suit, 6 for six or more
@@ -647,6 +647,7 @@ struct LeadWeights {
     int TopOverSecond[4] = {};  // the same, by the owner of the suit's second card
     int Second;           // the lead is the suit's second card
     int Lowest;           // the lead is from the leader's lowest group
+    int LowestPartnerTop = 0;  // the same, added when partner holds the suit's top card
     int UnderPartner;     // a lead below partner's top card, which beats LHO's
     int Rank;             // per rank of the lead
     int RankPartnerTop;   // per rank, added when partner holds the top card
@@ -689,6 +690,7 @@ constexpr LeadWeights TrumpSuitLeads{
     .TopOverSecond = {0, 30, -60, 30},
     .Second = 38,
     .Lowest = 6,
+    .LowestPartnerTop = 30,
     .UnderPartner = 36,
     .Rank = -1,
     .RankPartnerTop = -4,
@@ -763,7 +765,7 @@ int Searcher::GenerateLeads(Move* moves) const {
             int w = suitWeight + perRank * rank;
             if (rank == top) w += topWeight;
             if (rank == second) w += lw.Second;
-            if (rest == lows) w += lw.Lowest;
+            if (rest == lows) w += lw.Lowest + (topOwner == 2 ? lw.LowestPartnerTop : 0);
             if (partnerOverLho && rank < partnerTop) w += lw.UnderPartner;
             if (suit == killers[0].Suit && rank == killers[0].Rank) {
                 w += NewKillerWeight;
