@@ -629,29 +629,30 @@ constexpr int OldKillerWeight = 15;
 // The weights of a lead, fitted to logs of searches: at lead nodes where some lead refuted the
 // test, each lead was searched on its own, and the weights rank first the lead that refuted it
 // at the least cost, ahead of those that failed. Those for an opponent's ruff, for the owner of
-// the second card and for partner's top card came later, tuned on the node counts of full tables. Hands are named from the leader: by length the
-// leader, partner, LHO, RHO; as owners of cards in the order of play, leader, LHO, partner, RHO.
+// the second card and for partner's top card came later, tuned on the node counts of full
+// tables. Hands are named from the leader: by length the leader, partner, LHO, RHO; as owners
+// of cards in the order of play, leader, LHO, partner, RHO.
 struct LeadWeights {
     int Length[4][7];  // by hand and its length in the suit, 6 for six or more
     int TopTwo[4][4];  // by the owners of the suit's top and second cards (both the top's if alone)
     int Third[4];      // by the owner of the third card, when there is one
     int PartnerRuffs = 0;
-    int LhoRuffs = 0;     // a side suit LHO is out of while holding trumps
-    int RhoRuffs = 0;     // the same for RHO
-    int Trump = 0;        // a trump lead
-    int TrumpsDrawn = 0;  // a trump lead with the opponents out of trumps
-    int PartnerOver;      // partner's top card beats both opponents'
-    int Top;              // the lead is the suit's top card
-    int TopPerLength;     // per card the leader holds in the suit, when leading its top card
-    int TopPerTrick;      // per trick left, the same
-    int TopOverSecond[4] = {};  // the same, by the owner of the suit's second card
-    int Second;           // the lead is the suit's second card
-    int Lowest;           // the lead is from the leader's lowest group
-    int LowestPartnerTop = 0;  // the same, added when partner holds the suit's top card
-    int UnderPartner;     // a lead below partner's top card, which beats LHO's
-    int Rank;             // per rank of the lead
-    int RankPartnerTop;   // per rank, added when partner holds the top card
-    int RankLhoTop;       // the same with LHO holding it
+    int LhoRuffs = 0;           // a side suit LHO is out of while holding trumps
+    int RhoRuffs = 0;           // the same for RHO
+    int Trump = 0;              // a trump lead
+    int TrumpsDrawn = 0;        // a trump lead with the opponents out of trumps
+    int PartnerOver;            // partner's top card beats both opponents'
+    int Top;                    // the lead is the suit's top card
+    int TopPerLength;           // per card the leader holds in the suit, when leading its top card
+    int TopPerTrick;            // per trick left, the same
+    int TopOverSecond[4] = {};  // leading the top card, by the owner of the suit's second card
+    int Second;                 // the lead is the suit's second card
+    int Lowest;                 // the lead is from the leader's lowest group
+    int LowestPartnerTop = 0;   // leading the lowest group while partner holds the top card
+    int UnderPartner;           // a lead below partner's top card, which beats LHO's
+    int Rank;                   // per rank of the lead
+    int RankPartnerTop;         // per rank, added when partner holds the top card
+    int RankLhoTop;             // the same with LHO holding it
 };
 constexpr LeadWeights NoTrumpLeads{
     .Length = {{0, -12, 0, 1, 2, 30, 1},
