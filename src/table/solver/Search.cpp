@@ -636,8 +636,8 @@ struct LeadWeights {
     int Length[4][7];  // by hand and its length in the suit, 6 for six or more
     int TopTwo[4][4];  // by the owners of the suit's top and second cards (both the top's if alone)
     int Third[4];      // by the owner of the third card, when there is one
-    int PartnerRuffs = 0;
-    int LhoRuffs = 0;           // a side suit LHO is out of while holding trumps
+    int PartnerRuffs = 0;       // a side suit partner is out of while holding trumps
+    int LhoRuffs = 0;           // the same for LHO
     int RhoRuffs = 0;           // the same for RHO
     int Trump = 0;              // a trump lead
     int TrumpsDrawn = 0;        // a trump lead with the opponents out of trumps
