@@ -820,25 +820,7 @@ inline Searcher::Outlook Searcher::OutlookFor(int pos, int seat) const {
     return o;
 }
 
-inline int Searcher::GenerateFollows(int pos, int seat, Move* moves) const {
-    const int led = tricks_[trickIndex_].Suit[0];
-    const Ranks mine = hand_[seat][led];
-    if (mine == 0) return GenerateDiscards(pos, seat, moves);
-    const Ranks lows = GroupLows(mine, live_[led]);
-    if ((lows & (lows - 1)) == 0) {  // one group: nothing to order
-        moves[0] = Move{led, HighRank(mine), std::countr_zero(mine), 0};
-        return 1;
-    }
-    const Outlook o = OutlookFor(pos, seat);
-    // Second hand's partner plays last to the trick: its best card of the suit tells how second
-    // hand should play.
-    const Ranks partnerCards = pos == 1 ? hand_[seat ^ 2][led] : 0;
-    return OrderFollows(moves, led, mine, lows, o, pos,
-                        partnerCards == 0 ? 0 : HighRank(partnerCards));
-}
-
-// Kept apart from GenerateFollows: following suit is far more common, and on its own it is small
-// enough to be inlined into the search.
+// Kept out of line: following suit is far more common, and the search is smaller without it.
 int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
     int n = 0;
     for (int suit = 0; suit < 4; ++suit) {
@@ -896,32 +878,23 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
     return n;
 }
 
-// The groups of `mine` in `suit`, the led suit, given their lowest cards `lows`, in the order they
-// are to be tried. When partner wins the trick, the cheapest card comes first: partner keeps it,
-// or, for second hand, partner (`partnerTop` its best card of the suit, 0 for none) plays last
+// The order in which a player following `suit`, the led suit, tries its groups, given by their
+// lowest cards `lows`. When partner wins the trick, the cheapest card comes first: partner keeps
+// it, or, for second hand, partner (`partnerTop` its best card of the suit, 0 for none) plays last
 // and beats the led card and the best the third hand can play. Otherwise the groups fall into
 // three parts, each tried from its cheapest card up: those that win the trick for good come first;
 // then a player whose partner may still win the trick plays low before winning for now (an
 // opponent still to play can beat those cards): second hand when partner beats the led card,
 // third hand when partner's card wins so far. Else only the player's own cards can win the trick
 // or force out the next hand's high card, and it plays low last.
-inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, const Outlook& o,
-                                  int pos, int partnerTop) {
-    // Puts the groups whose lowest cards are in `part` at moves[at..], cheapest first.
-    auto put = [&](Ranks part, int at) {
-        for (; part != 0; part &= part - 1) {
-            const int low = std::countr_zero(part);
-            moves[at++] = Move{suit, GroupTop(mine, lows & ~(Bit(low) - 1)), low, 0};
-        }
-    };
-    const int n = std::popcount(lows);
+inline Searcher::FollowOrder Searcher::OrderFollows(int suit, Ranks lows, const Outlook& o, int pos,
+                                                   int partnerTop) {
     const int beaten = o.WinSuit == suit ? o.WinRank : Unmarked;
     const int safeAbove = o.LaterRuff > 0 ? Unmarked : o.LaterFollow;
     // A third hand that ruffs may take partner's card.
     if (o.PartnerKeeps ||
         (pos == 1 && safeAbove != Unmarked && partnerTop > std::max(beaten, safeAbove))) {
-        put(lows, 0);
-        return n;
+        return FollowOrder{{lows, 0, 0}};
     }
     // The thresholds are ranks of other hands' cards (or past every rank), so each group lies
     // wholly above or below them.
@@ -930,35 +903,37 @@ inline int Searcher::OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows,
     const Ranks forGood = lows & ~(losing | forNow);
     const bool partnerMayWin = pos == 1 ? partnerTop > beaten : o.PartnerWinning;
     const Ranks second = partnerMayWin ? losing : forNow;
-    const int good = std::popcount(forGood);
-    put(forGood, 0);
-    put(second, good);
-    put(lows & ~(forGood | second), good + std::popcount(second));
-    return n;
+    return FollowOrder{{forGood, second, lows & ~(forGood | second)}};
 }
 
 bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     const Trick& trick = tricks_[trickIndex_];
     const int seat = (trick.Leader + pos) & 3;
     const bool isMax = (seat & 1) == maxSide_;
-    Move moves[13];
-    const int n = GenerateFollows(pos, seat, moves);
     const bool atRoot = trickIndex_ == 0 && pos == rootPos_;
-    if (n == 1) {  // a forced card, common enough to skip the loop's bookkeeping
+    const int led = trick.Suit[0];
+    const Ranks mine = hand_[seat][led];
+    Move moves[13];
+    const Ranks lows = mine == 0 ? 0 : GroupLows(mine, live_[led]);
+    // One group to follow with: common enough to skip the loop's bookkeeping.
+    if (mine != 0 && (lows & (lows - 1)) == 0) {
+        const int rank = HighRank(mine);
         std::uint64_t childRelevant = 0;
-        PlayCard(pos, seat, moves[0].Suit, moves[0].Rank);
+        PlayCard(pos, seat, led, rank);
         const bool result = AfterCard(pos, childRelevant);
-        UnplayCard(seat, moves[0].Suit, moves[0].Rank);
+        UnplayCard(seat, led, rank);
+        moves[0] = Move{led, rank, std::countr_zero(mine), 0};
         if (atRoot) NoteRoot(moves[0], result);
         relevant = result == isMax ? childRelevant : CoverGroups(childRelevant, moves, 1);
         return result;
     }
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};
-    for (int i = 0; i < n; ++i) {
+    // Tries moves[i]; true when it settles the node.
+    auto refutes = [&](int i) {
         if (moves[i].Rank < smallBelow[moves[i].Suit]) {
             if (atRoot) NoteRoot(moves[i], false);
-            continue;
+            return false;
         }
         std::uint64_t childRelevant = 0;
         PlayCard(pos, seat, moves[i].Suit, moves[i].Rank);
@@ -968,10 +943,32 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
         if (result == isMax) {
             relevant = childRelevant;
             if (i > 0) AddHistory(seat, moves[i], tricksLeft_ * tricksLeft_);
-            return result;
+            return true;
         }
         all |= childRelevant;
         NoteSmall(moves[i], childRelevant, smallBelow);
+        return false;
+    };
+    int n = 0;
+    if (mine == 0) {
+        n = GenerateDiscards(pos, seat, moves);
+        for (int i = 0; i < n; ++i) {
+            if (refutes(i)) return isMax;
+        }
+    } else {
+        // Each group is made only when its turn comes: most often the first one settles the node.
+        // Second hand's partner plays last to the trick: its best card of the suit tells how
+        // second hand should play.
+        const Ranks partnerCards = pos == 1 ? hand_[seat ^ 2][led] : 0;
+        const FollowOrder order = OrderFollows(led, lows, OutlookFor(pos, seat), pos,
+                                               partnerCards == 0 ? 0 : HighRank(partnerCards));
+        for (Ranks part : order.Parts) {
+            for (; part != 0; part &= part - 1) {
+                const int low = std::countr_zero(part);
+                moves[n] = Move{led, GroupTop(mine, lows & ~(Bit(low) - 1)), low, 0};
+                if (refutes(n++)) return isMax;
+            }
+        }
     }
     relevant = CoverGroups(all, moves, n);
     return !isMax;

@@ -132,14 +132,16 @@ class Searcher {
 
     static std::uint64_t CoverGroups(std::uint64_t relevant, const Move* moves, int n);
     int GenerateLeads(Move* moves) const;
-    // The moves of the player at `pos` after the lead, in the order they are to be tried.
-    int GenerateFollows(int pos, int seat, Move* moves) const;
-    // The same for a player out of the led suit.
+    // The moves of a player out of the led suit, in the order they are to be tried.
     int GenerateDiscards(int pos, int seat, Move* moves) const;
     struct Outlook;  // how the trick stands for a player following to it
     Outlook OutlookFor(int pos, int seat) const;
-    static int OrderFollows(Move* moves, int suit, Ranks mine, Ranks lows, const Outlook& o,
-                            int pos, int partnerTop);
+    // The groups of a player following suit, by their lowest cards, in parts to be tried one
+    // after the other, each from its cheapest group up.
+    struct FollowOrder {
+        std::array<Ranks, 3> Parts;
+    };
+    static FollowOrder OrderFollows(int suit, Ranks lows, const Outlook& o, int pos, int partnerTop);
     void AddHistory(int seat, const Move& move, int bonus);
     void AddLeadHistory(int leader, const Move& move, int bonus);
     void AddKiller(int leader, const Move& move);
