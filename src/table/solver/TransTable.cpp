@@ -53,14 +53,6 @@ std::uint16_t TopSigCare(const TopCounts& top) {
     return static_cast<std::uint16_t>(careOf[top[0]] | careOf[top[1]] << 4 | careOf[top[2]] << 8 |
                                       careOf[top[3]] << 12);
 }
-TopCounts TopOf(const OwnerKey& mask) {
-    TopCounts top{};
-    for (int suit = 0; suit < 4; ++suit) {
-        top[suit] = static_cast<std::uint8_t>(
-            std::popcount((mask.Word[suit >> 1] >> (32 * (suit & 1))) & 0xFFFF));
-    }
-    return top;
-}
 
 // The seat holding the top card of a suit that has cards.
 inline unsigned TopOwner(const OwnerKey& owners, int suit) {
@@ -73,20 +65,26 @@ inline unsigned ChildKey(unsigned key, int depth, unsigned owner) {
     return key | ((owner + 1) << (2 + 3 * depth));
 }
 
-// How many cards an entry rests on, counted twice: each card has a bit in both planes.
-int CardsRestedOn(const OwnerKey& mask) {
-    return std::popcount(mask.Word[0]) + std::popcount(mask.Word[1]);
+// How many cards an entry rests on.
+int CardsRestedOn(const TopCounts& top) {
+    return top[0] + top[1] + top[2] + top[3];
 }
-bool Matches(const OwnerKey& owners, const OwnerKey& mask, const OwnerKey& entryOwners) {
-    return (owners.Word[0] & mask.Word[0]) == entryOwners.Word[0] &&
-           (owners.Word[1] & mask.Word[1]) == entryOwners.Word[1];
-}
+// Both planes of the top k cards of a suit, by k.
+constexpr std::array<std::uint32_t, 14> SuitMask = [] {
+    std::array<std::uint32_t, 14> mask{};
+    for (int k = 0; k <= 13; ++k) mask[k] = ((0x1FFFU << (13 - k)) & 0x1FFFU) * 0x10001U;
+    return mask;
+}();
 // The plane mask of the top `top[s]` cards of each suit.
 OwnerKey TopMask(const TopCounts& top) {
-    auto planes = [&](int suit) -> std::uint64_t {
-        return ((0x1FFFU << (13 - top[suit])) & 0x1FFFU) * 0x10001U;
-    };
-    return OwnerKey{{planes(0) | planes(1) << 32, planes(2) | planes(3) << 32}};
+    return OwnerKey{{SuitMask[top[0]] | std::uint64_t{SuitMask[top[1]]} << 32,
+                     SuitMask[top[2]] | std::uint64_t{SuitMask[top[3]]} << 32}};
+}
+// Whether `owners` agrees with an entry resting on the top cards `top`.
+bool Matches(const OwnerKey& owners, const TopCounts& top, const OwnerKey& entryOwners) {
+    const OwnerKey mask = TopMask(top);
+    return (owners.Word[0] & mask.Word[0]) == entryOwners.Word[0] &&
+           (owners.Word[1] & mask.Word[1]) == entryOwners.Word[1];
 }
 }  // namespace
 
@@ -311,27 +309,25 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
             for (unsigned lanes = agrees & Deciding(block.Bounds.data(), cut); lanes != 0;
                  lanes &= lanes - 1) {
                 int i = std::countr_zero(lanes);
-                if (!Matches(owners, block.Entries[i].Mask, block.Entries[i].Owners)) continue;
+                if (!Matches(owners, block.Tops[i], block.Owners[i])) continue;
                 // Of the entries of this block that answer, the one resting on the fewest cards
                 // lets the answer serve the most positions further up.
-                int fewest = CardsRestedOn(block.Entries[i].Mask);
+                int fewest = CardsRestedOn(block.Tops[i]);
                 for (unsigned rest = lanes & (lanes - 1); rest != 0; rest &= rest - 1) {
                     const int j = std::countr_zero(rest);
-                    const Entry& other = block.Entries[j];
-                    if (!Matches(owners, other.Mask, other.Owners)) continue;
-                    if (const int cards = CardsRestedOn(other.Mask); cards < fewest) {
+                    if (!Matches(owners, block.Tops[j], block.Owners[j])) continue;
+                    if (const int cards = CardsRestedOn(block.Tops[j]); cards < fewest) {
                         fewest = cards;
                         i = j;
                     }
                 }
-                const Entry& entry = block.Entries[i];
                 const int lower = block.Bounds[i] & 15;
                 if (lower >= cut) {
                     bounds.Lower = lower;
-                    bounds.LowerTop = TopOf(entry.Mask);
+                    bounds.LowerTop = block.Tops[i];
                 } else {
                     bounds.Upper = block.Bounds[i] >> 4;
-                    bounds.UpperTop = TopOf(entry.Mask);
+                    bounds.UpperTop = block.Tops[i];
                 }
                 // Entries that answer move to the front of their chain, where the next lookup of
                 // this shape starts.
@@ -339,7 +335,8 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
                     std::swap(block.Bounds[i], front->Bounds[0]);
                     std::swap(block.Care[SigLane(i)], front->Care[0]);
                     std::swap(block.Sig[SigLane(i)], front->Sig[0]);
-                    std::swap(block.Entries[i], front->Entries[0]);
+                    std::swap(block.Tops[i], front->Tops[0]);
+                    std::swap(block.Owners[i], front->Owners[0]);
                 }
                 return bounds;
             }
@@ -418,7 +415,8 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
     head.Bounds[i] = static_cast<std::uint8_t>(lower | upper << 4);
     head.Care[SigLane(i)] = care;
     head.Sig[SigLane(i)] = static_cast<std::uint16_t>(TopSig(owners) & care);
-    head.Entries[i] = Entry{mask, masked};
+    head.Tops[i] = top;
+    head.Owners[i] = masked;
 }
 
 }  // namespace corvane::sds
