@@ -85,7 +85,8 @@ class TransTable {
     // lanes of a block at once and reads only the entries that pass. Entries fill the lanes in
     // order; lanes past them hold bounds 0 and 13, which decide no cut. What an entry rests on
     // is kept as counts of top cards, a line for all of them, and stands for the planes' mask:
-    // a block is then five lines rather than seven.
+    // a block is then five lines rather than seven. (Care follows from those counts too, but is
+    // kept in the first line so that a walk reads no other to test the signatures.)
     struct alignas(64) Block {
         std::array<std::uint8_t, BlockEntries> Bounds;
         std::uint32_t Next;
