@@ -28,30 +28,29 @@ int CardsOf(std::uint64_t lengths) {
     return CountOf(counts, 0) + CountOf(counts, 1) + CountOf(counts, 2) + CountOf(counts, 3);
 }
 
-// Per suit a nibble: bits 3 and 0 the planes of the top card, bits 2 and 1 plane 0 (the side)
-// of the second and third cards. Past the top card the side tells entries apart better than
-// the second card's other plane does. A suit's planes read, from bit 0, its third, second and
-// top card in plane 0 (bits 10..12) and its top card in plane 1 (bit 28).
-std::uint16_t TopSig(const OwnerKey& owners) {
-    constexpr std::uint64_t sideBits = 0x0000000E0000000EULL;
-    constexpr std::uint64_t topBit = 0x0000000100000001ULL;
-    unsigned sig = 0;
+// Per suit a byte: who holds its top four cards, plane 0 in bits 0..3 and plane 1 in bits 4..7,
+// the top card at bits 3 and 7. A suit's planes hold its top four cards at bits 9..12 and
+// 25..28 of its half of an owner word.
+std::uint32_t TopSig(const OwnerKey& owners) {
+    std::uint32_t sig = 0;
     for (int w = 0; w < 2; ++w) {
-        const std::uint64_t pair =
-            ((owners.Word[w] >> 9) & sideBits) | ((owners.Word[w] >> 28) & topBit);
-        sig |= static_cast<unsigned>((pair & 15) | (pair >> 28)) << (8 * w);
+        const std::uint64_t planes = ((owners.Word[w] >> 9) & 0x0000000F0000000FULL) |
+                                     ((owners.Word[w] >> 21) & 0x000000F0000000F0ULL);
+        sig |= static_cast<std::uint32_t>((planes | (planes >> 24)) & 0xFFFF) << (16 * w);
     }
-    return static_cast<std::uint16_t>(sig);
+    return sig;
 }
 
-std::uint16_t TopSigCare(const TopCounts& top) {
-    // By how many top cards of the suit an entry rests on: the top card's planes, then the side
-    // of the second card, then of the third.
-    constexpr std::array<std::uint8_t, 14> careOf{0b0000, 0b1001, 0b1101, 0b1111, 0b1111,
-                                                  0b1111, 0b1111, 0b1111, 0b1111, 0b1111,
-                                                  0b1111, 0b1111, 0b1111, 0b1111};
-    return static_cast<std::uint16_t>(careOf[top[0]] | careOf[top[1]] << 4 | careOf[top[2]] << 8 |
-                                      careOf[top[3]] << 12);
+// The bits of TopSig an entry resting on the top cards `top` cares about.
+std::uint32_t TopSigCare(const TopCounts& top) {
+    constexpr std::array<std::uint8_t, 14> careOf{0x00, 0x88, 0xCC, 0xEE, 0xFF, 0xFF, 0xFF,
+                                                  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    return careOf[top[0]] | careOf[top[1]] << 8 | careOf[top[2]] << 16 |
+           static_cast<std::uint32_t>(careOf[top[3]]) << 24;
+}
+// Whether the signature alone tells if a position agrees with an entry resting on `top`.
+bool SigIsWhole(const TopCounts& top) {
+    return top[0] <= 4 && top[1] <= 4 && top[2] <= 4 && top[3] <= 4;
 }
 
 // The seat holding the top card of a suit that has cards.
@@ -192,28 +191,22 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key) {
 
 namespace {
 #if defined(__SSE2__)
-// Where entry i's signature and care are kept: in entry order, so that the vector compares of
-// Agreeing give the flags in entry order.
-inline int SigLane(int i) {
-    return i;
-}
 inline __m128i Load16(const void* at) {
     return _mm_loadu_si128(static_cast<const __m128i*>(at));
 }
-inline __m128i Load8(const void* at) {  // the upper half zero
-    return _mm_loadl_epi64(static_cast<const __m128i*>(at));
-}
 
 // The lanes of a block whose signature agrees with `sig` where the entry cares.
-unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uint16_t sig) {
-    const __m128i own = _mm_set1_epi16(static_cast<short>(sig));
-    auto agree = [&](__m128i c, __m128i s) {
-        return _mm_cmpeq_epi16(_mm_and_si128(_mm_xor_si128(s, own), c), _mm_setzero_si128());
+unsigned Agreeing(const std::uint32_t* care, const std::uint32_t* sigs, std::uint32_t sig) {
+    const __m128i own = _mm_set1_epi32(static_cast<int>(sig));
+    const __m128i zero = _mm_setzero_si128();
+    auto agree = [&](int at) {
+        return _mm_cmpeq_epi32(
+            _mm_and_si128(_mm_xor_si128(Load16(sigs + at), own), Load16(care + at)), zero);
     };
-    const __m128i first = agree(Load16(care), Load16(sigs));  // entries 0..7
-    const __m128i rest = agree(Load8(care + 8), Load8(sigs + 8));
-    // Packed to a byte per entry; the four lanes past the last entry (zero care) agree.
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(first, rest))) & 0xFFF;
+    // Packed to a byte per entry; the four lanes past the last entry come out as zero.
+    const __m128i words = _mm_packs_epi32(agree(0), agree(4));
+    const __m128i rest = _mm_packs_epi32(agree(8), zero);
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(words, rest)));
 }
 // The lanes of a block whose bound decides `cut`, and bits past the lanes (from the four bytes
 // read after lane 11) that mean nothing.
@@ -228,41 +221,25 @@ unsigned Deciding(const std::uint8_t* bounds, int cut) {
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(lowerAtLeast, upperBelow)));
 }
 #else
-// Where entry i's signature and care are kept (see Agreeing).
-inline int SigLane(int i) {
-    return 4 * (i % 3) + i / 3;
-}
 constexpr std::uint64_t EachByte = 0x0101010101010101ULL;
-constexpr std::uint64_t EachLane = 0x0001000100010001ULL;  // lanes of 16 bits
 
 // Bit i set for each byte i of x whose bit 4 is set.
 inline unsigned ByteBit4s(std::uint64_t x) {
     return static_cast<unsigned>((((x >> 4) & EachByte) * 0x0102040810204080ULL) >> 56);
 }
-// Lane i of a word read from memory is its i-th byte or 16-bit lane from the bottom.
+// Lane i of a word read from memory is its i-th byte from the bottom.
 static_assert(std::endian::native == std::endian::little);
-template <class T>
-inline std::uint64_t Word(const T* at) {
+inline std::uint64_t Word(const std::uint8_t* at) {
     std::uint64_t w;
     std::memcpy(&w, at, sizeof w);
     return w;
 }
 
-// The lanes of a block whose signature agrees with `sig` where the entry cares. The signatures
-// of entries 3j, 3j + 1 and 3j + 2 sit in lane j of the three words read, so that one multiply
-// gathers the flags of all twelve in entry order.
-unsigned Agreeing(const std::uint16_t* care, const std::uint16_t* sigs, std::uint16_t sig) {
-    const std::uint64_t own = sig * EachLane;
-    const std::uint64_t low = 0x7FFF * EachLane;
-    std::uint64_t differs = 0;  // bit 16j + w: lane j of word w differs
-    for (int w = 0; w < 3; ++w) {
-        const std::uint64_t x = (Word(sigs + 4 * w) ^ own) & Word(care + 4 * w);
-        differs |= (((x | ((x & low) + low)) >> 15) & EachLane) << w;
-    }
-    // Bit 16j + w lands on bit 48 + 3j + w; the other products land on bits 9..43, at most one
-    // to a bit so nothing carries, or past bit 63.
-    constexpr std::uint64_t gather = (1ULL << 48) | (1ULL << 35) | (1ULL << 22) | (1ULL << 9);
-    return ~static_cast<unsigned>((differs * gather) >> 48) & 0xFFF;
+// The lanes of a block whose signature agrees with `sig` where the entry cares.
+unsigned Agreeing(const std::uint32_t* care, const std::uint32_t* sigs, std::uint32_t sig) {
+    unsigned agrees = 0;
+    for (int i = 0; i < 12; ++i) agrees |= unsigned{((sigs[i] ^ sig) & care[i]) == 0} << i;
+    return agrees;
 }
 // The lanes of a block whose bound decides `cut`, and bits past the lanes (from the eight bytes
 // read after lane 7) that mean nothing.
@@ -296,7 +273,11 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
         slot = FindExisting(lengths, key);
     }
     if (n == 0) return bounds;  // a shape not stored yet: no signature needed
-    const std::uint16_t sig = TopSig(owners);
+    const std::uint32_t sig = TopSig(owners);
+    // Most entries rest on no more than a suit's top four cards, and the signature tells them.
+    auto matches = [&](const Block& block, int i) {
+        return block.Whole[i] != 0 || Matches(owners, block.Tops[i], block.Owners[i]);
+    };
     for (int level = n - 1; level >= 0; --level) {
         Block* front = nullptr;
         for (std::uint32_t b = heads[level]; b != NoBlock; b = blocks_[b].Next) {
@@ -309,13 +290,13 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
             for (unsigned lanes = agrees & Deciding(block.Bounds.data(), cut); lanes != 0;
                  lanes &= lanes - 1) {
                 int i = std::countr_zero(lanes);
-                if (!Matches(owners, block.Tops[i], block.Owners[i])) continue;
+                if (!matches(block, i)) continue;
                 // Of the entries of this block that answer, the one resting on the fewest cards
                 // lets the answer serve the most positions further up.
                 int fewest = CardsRestedOn(block.Tops[i]);
                 for (unsigned rest = lanes & (lanes - 1); rest != 0; rest &= rest - 1) {
                     const int j = std::countr_zero(rest);
-                    if (!Matches(owners, block.Tops[j], block.Owners[j])) continue;
+                    if (!matches(block, j)) continue;
                     if (const int cards = CardsRestedOn(block.Tops[j]); cards < fewest) {
                         fewest = cards;
                         i = j;
@@ -333,8 +314,9 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
                 // this shape starts.
                 if (&block != front || i != 0) {
                     std::swap(block.Bounds[i], front->Bounds[0]);
-                    std::swap(block.Care[SigLane(i)], front->Care[0]);
-                    std::swap(block.Sig[SigLane(i)], front->Sig[0]);
+                    std::swap(block.Sig[i], front->Sig[0]);
+                    std::swap(block.Care[i], front->Care[0]);
+                    std::swap(block.Whole[i], front->Whole[0]);
                     std::swap(block.Tops[i], front->Tops[0]);
                     std::swap(block.Owners[i], front->Owners[0]);
                 }
@@ -357,8 +339,7 @@ std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits,
         const int count = b == slot.Head ? slot.Filled : BlockEntries;
         entries += count;
         for (int i = 0; i < count; ++i) {
-            for (int suit = 0; suit < 4; ++suit)
-                resting[suit] += (block.Care[SigLane(i)] >> (4 * suit)) & 1;
+            for (int suit = 0; suit < 4; ++suit) resting[suit] += block.Tops[i][suit] != 0 ? 1 : 0;
         }
     }
     int best = NoSplit;
@@ -410,11 +391,12 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
         if (slot->Blocks < 255) ++slot->Blocks;
     }
     Block& head = blocks_[slot->Head];
-    const std::uint16_t care = TopSigCare(top);
+    const std::uint32_t care = TopSigCare(top);
     const int i = slot->Filled++;
     head.Bounds[i] = static_cast<std::uint8_t>(lower | upper << 4);
-    head.Care[SigLane(i)] = care;
-    head.Sig[SigLane(i)] = static_cast<std::uint16_t>(TopSig(owners) & care);
+    head.Sig[i] = TopSig(owners) & care;
+    head.Care[i] = care;
+    head.Whole[i] = SigIsWhole(top) ? 1 : 0;
     head.Tops[i] = top;
     head.Owners[i] = masked;
 }

@@ -43,7 +43,7 @@ struct TableBounds {
 
 class TransTable {
   public:
-    // Sizes are powers of two; a block of twelve entries is 320 bytes and a slot 24.
+    // Sizes are powers of two; a block of twelve entries is 384 bytes and a slot 24.
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
@@ -79,27 +79,29 @@ class TransTable {
         std::uint8_t Filled;  // entries in the newest block; the others are full
     };
     static constexpr int BlockEntries = 12;
-    // A block keeps in its first cache line, lane by lane, what a walk reads first: the bounds
-    // (lower in a byte's low nibble, upper in its high one), and who holds the top cards of each
-    // suit as far as the entry rests on them (a nibble per suit, see TopSig). A walk tests all
-    // lanes of a block at once and reads only the entries that pass. Entries fill the lanes in
-    // order; lanes past them hold bounds 0 and 13, which decide no cut. What an entry rests on
-    // is kept as counts of top cards, a line for all of them, and stands for the planes' mask:
-    // a block is then five lines rather than seven. (Care follows from those counts too, but is
-    // kept in the first line so that a walk reads no other to test the signatures.)
+    // A block keeps in its first two cache lines, lane by lane, what a walk reads first: the
+    // bounds (lower in a byte's low nibble, upper in its high one), and who holds the top four
+    // cards of each suit as far as the entry rests on them (a byte per suit, see TopSig), with
+    // the bits the entry cares about. A walk tests all lanes of a block at once and reads on only
+    // for the entries that pass; for an entry resting on no more than four cards of any suit, the
+    // signature is the whole match. Entries fill the lanes in order; lanes past them hold bounds
+    // 0 and 13, which decide no cut. What an entry rests on is kept as counts of top cards and
+    // stands for the planes' mask.
     struct alignas(64) Block {
         std::array<std::uint8_t, BlockEntries> Bounds;
         std::uint32_t Next;
-        std::array<std::uint16_t, BlockEntries> Care;
-        std::array<std::uint16_t, BlockEntries> Sig;
-        std::array<TopCounts, BlockEntries> Tops;  // the top cards each entry rests on
+        std::array<std::uint32_t, BlockEntries> Sig;
+        alignas(64) std::array<std::uint32_t, BlockEntries> Care;
+        std::array<std::uint8_t, BlockEntries> Whole;  // the signature tells the whole match
+        alignas(64) std::array<TopCounts, BlockEntries> Tops;   // the top cards each entry rests on
         alignas(64) std::array<OwnerKey, BlockEntries> Owners;  // who holds them
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
     static constexpr std::uint8_t NoSplit = 4;
     static_assert(sizeof(Slot) == 24);
-    static_assert(offsetof(Block, Tops) == 64);
-    static_assert(offsetof(Block, Owners) == 128);
+    static_assert(offsetof(Block, Care) == 64);
+    static_assert(offsetof(Block, Tops) == 128);
+    static_assert(offsetof(Block, Owners) == 192);
 
     // Where a store goes: the slot whose chain takes the entry.
     Slot* SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top);
