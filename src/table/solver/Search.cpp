@@ -139,6 +139,8 @@ void Searcher::ClearHistory() {
     history_ = {};
     leadHistory_ = {};
     killers_ = {};
+    forcingKillerWins_ = 0;
+    forcingWeightWins_ = 0;
 }
 
 void Searcher::Reset(const Position& p) {
@@ -888,7 +890,7 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
 // third hand when partner's card wins so far. Else only the player's own cards can win the trick
 // or force out the next hand's high card, and it plays low last.
 inline Searcher::FollowOrder Searcher::OrderFollows(int suit, Ranks lows, const Outlook& o, int pos,
-                                                   int partnerTop) {
+                                                    int partnerTop) {
     const int beaten = o.WinSuit == suit ? o.WinRank : Unmarked;
     const int safeAbove = o.LaterRuff > 0 ? Unmarked : o.LaterFollow;
     // A third hand that ruffs may take partner's card.
@@ -1011,6 +1013,33 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     return SearchLeads(leader, leaderMax, cut, &owners, relevant);
 }
 
+// How many more times a forcing killer must have beaten the weights' lead than lost to it before
+// it goes first. The weights hold a lead into an opponent's ruff cheap, and rightly on most deals,
+// where the killer then rarely earns the lead. On deals where forcing the opponents to ruff is
+// the theme, as with voids everywhere, it does, long searches build up the margin, and trusting
+// it cuts their nodes by a sixth or more.
+constexpr int ForcingKillerMargin = 2000;
+
+bool Searcher::ChooseFirstLead(int leader, Move* moves, int n, Move& weightsChoice) const {
+    BringBestForward(moves, 0, n);
+    weightsChoice = moves[0];
+    const Killer killer = killers_[trickIndex_][leader][0];
+    if (killer.Rank == 0 || trump_ == 4 || killer.Suit == trump_) return false;
+    auto ruffs = [&](int seat) {
+        return hand_[seat][killer.Suit] == 0 && hand_[seat][trump_] != 0;
+    };
+    if (!ruffs((leader + 1) & 3) && !ruffs((leader + 3) & 3)) return false;
+    for (int k = 1; k < n; ++k) {
+        if (moves[k].Suit != killer.Suit || moves[k].Rank != killer.Rank) continue;
+        if (forcingKillerWins_ <= forcingWeightWins_ + ForcingKillerMargin) return true;
+        const Move m = moves[k];
+        for (int j = k; j > 0; --j) moves[j] = moves[j - 1];
+        moves[0] = m;
+        return true;
+    }
+    return false;
+}
+
 // Tries the leader's cards; the answer goes to the table when `owners` is given.
 bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners,
                            std::uint64_t& relevant) {
@@ -1020,8 +1049,10 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
     const bool atRoot = trickIndex_ == 0 && rootPos_ == 0;
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};
+    Move weightsChoice{};
+    const bool contest = ChooseFirstLead(leader, moves, n, weightsChoice);
     for (int i = 0; i < n; ++i) {
-        BringBestForward(moves, i, n);
+        if (i > 0) BringBestForward(moves, i, n);
         if (moves[i].Rank < smallBelow[moves[i].Suit]) {
             if (atRoot) NoteRoot(moves[i], false);
             continue;
@@ -1035,6 +1066,16 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             relevant = childRelevant;
             if (owners != nullptr)
                 table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
+            // Deeper tricks keep killers of their own: this one is still the one weighed above.
+            if (contest) {
+                const Killer& killer = killers_[trickIndex_][leader][0];
+                if (moves[i].Suit == killer.Suit && moves[i].Rank == killer.Rank) {
+                    ++forcingKillerWins_;
+                } else if (moves[i].Suit == weightsChoice.Suit &&
+                           moves[i].Rank == weightsChoice.Rank) {
+                    ++forcingWeightWins_;
+                }
+            }
             // A lead that works at once gains a little. One that works after others failed
             // gains more, and the leads tried first lose as much. The bonus grows with the
             // tricks left only linearly: refutations late in the play recur more often.

@@ -141,10 +141,15 @@ class Searcher {
     struct FollowOrder {
         std::array<Ranks, 3> Parts;
     };
-    static FollowOrder OrderFollows(int suit, Ranks lows, const Outlook& o, int pos, int partnerTop);
+    static FollowOrder OrderFollows(int suit, Ranks lows, const Outlook& o, int pos,
+                                    int partnerTop);
     void AddHistory(int seat, const Move& move, int bonus);
     void AddLeadHistory(int leader, const Move& move, int bonus);
     void AddKiller(int leader, const Move& move);
+    // Brings the first lead to moves[0]: the weights' choice, or the newest killer when that is
+    // a forcing lead which has proved the better of the two in this solve. Whether the two differ
+    // over a forcing lead.
+    bool ChooseFirstLead(int leader, Move* moves, int n, Move& weightsChoice) const;
     void NoteRoot(const Move& move, bool reached);
 
     TransTable& table_;
@@ -179,6 +184,11 @@ class Searcher {
         int Rank = 0;  // 0 for none
     };
     std::array<std::array<std::array<Killer, 2>, 4>, 14> killers_{};
+    // Where the newest killer is a lead the opponents can ruff and the weights rank another lead
+    // first: how often, in this solve, the killer refuted the position and how often the weights'
+    // lead did (see SearchLeads).
+    int forcingKillerWins_ = 0;
+    int forcingWeightWins_ = 0;
     std::uint64_t nodes_ = 0;
     RootProof searching_;  // what the running search learns of the root
     RootProof proof_;
