@@ -12,8 +12,8 @@ namespace corvane::sds {
 namespace {
 // Probing stops, and the table is thinned, before the slot array is half full.
 constexpr std::size_t MaxProbe = 16;
-// A chain this many blocks long splits, when most of its entries rest on one suit's top card.
-constexpr int SplitBlocks = 4;
+// A chain this many blocks long splits, when most of its entries rest on one card (see Slot).
+constexpr int SplitBlocks = 3;
 
 // Cards per suit, a nibble each: no suit holds more than 13, so the nibbles never carry.
 unsigned SuitCounts(std::uint64_t lengths) {
@@ -53,15 +53,22 @@ bool SigIsWhole(const TopCounts& top) {
     return top[0] <= 4 && top[1] <= 4 && top[2] <= 4 && top[3] <= 4;
 }
 
-// The seat holding the top card of a suit that has cards.
-inline unsigned TopOwner(const OwnerKey& owners, int suit) {
+// The seat holding the card of a suit with `card` cards above it, which the suit must have.
+inline unsigned OwnerAt(const OwnerKey& owners, int suit, int card) {
     const std::uint64_t chunk = owners.Word[suit >> 1] >> (32 * (suit & 1));
-    return static_cast<unsigned>(((chunk >> 12) & 1) | (((chunk >> 28) & 1) << 1));
+    return static_cast<unsigned>(((chunk >> (12 - card)) & 1) |
+                                 (((chunk >> (28 - card)) & 1) << 1));
 }
-// The key of the child a slot splits to for the owner of its suit's top card; `depth` slots
-// lie above it. Owners are written plus one so that every path has its own key.
+// The key of the child a slot splits to for the owner of its split card; `depth` slots lie
+// above it. Owners are written plus one so that every path has its own key.
 inline unsigned ChildKey(unsigned key, int depth, unsigned owner) {
     return key | ((owner + 1) << (2 + 3 * depth));
+}
+inline int SplitSuit(std::uint8_t split) {
+    return split & 3;
+}
+inline int SplitCard(std::uint8_t split) {
+    return split >> 2;
 }
 
 // How many cards an entry rests on.
@@ -179,8 +186,7 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key) {
         Slot& slot = slots_[i];
         if (slot.Generation != generation_) {
             if (2 * (slotsUsed_ + 1) > slots_.size()) return nullptr;
-            slot =
-                Slot{lengths, generation_, NoBlock, static_cast<std::uint16_t>(key), 0, NoSplit, 0};
+            slot = Slot{lengths, generation_, NoBlock, key, 0, NoSplit, 0};
             ++slotsUsed_;
             return &slot;
         }
@@ -263,13 +269,13 @@ unsigned Deciding(const std::uint8_t* bounds, int cut) {
 TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey& owners, int cut) {
     TableBounds bounds;
     // The chains of the branch, walked from the deepest up: deeper entries are newer.
-    std::array<std::uint32_t, 5> heads;
+    std::array<std::uint32_t, MaxDepth + 1> heads;
     int n = 0;
     auto key = static_cast<unsigned>(leader);
     for (const Slot* slot = FindExisting(lengths, key); slot != nullptr;) {
         heads[n++] = slot->Head;
         if (slot->Split == NoSplit) break;
-        key = ChildKey(key, n - 1, TopOwner(owners, slot->Split));
+        key = ChildKey(key, n - 1, OwnerAt(owners, SplitSuit(slot->Split), SplitCard(slot->Split)));
         slot = FindExisting(lengths, key);
     }
     if (n == 0) return bounds;  // a shape not stored yet: no signature needed
@@ -327,9 +333,9 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
     return bounds;
 }
 
-// Splits on the suit whose top card most entries of the chain rest on, if that is most of them
-// and no slot above has split on it.
-std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits,
+// Splits on the next card of the suit, after those split on above, that most entries of the
+// chain rest on, if that is most of them.
+std::uint8_t TransTable::ChooseSplit(const Slot& slot, const std::array<int, 4>& splitCards,
                                      std::uint64_t lengths) const {
     const unsigned counts = SuitCounts(lengths);
     std::array<int, 4> resting{};
@@ -339,31 +345,34 @@ std::uint8_t TransTable::ChooseSplit(const Slot& slot, unsigned splitSuits,
         const int count = b == slot.Head ? slot.Filled : BlockEntries;
         entries += count;
         for (int i = 0; i < count; ++i) {
-            for (int suit = 0; suit < 4; ++suit) resting[suit] += block.Tops[i][suit] != 0 ? 1 : 0;
+            for (int suit = 0; suit < 4; ++suit)
+                resting[suit] += block.Tops[i][suit] > splitCards[suit] ? 1 : 0;
         }
     }
-    int best = NoSplit;
+    int best = -1;
     for (int suit = 0; suit < 4; ++suit) {
-        if ((splitSuits >> suit) & 1 || CountOf(counts, suit) == 0) continue;
-        if (2 * resting[suit] > entries && (best == NoSplit || resting[suit] > resting[best]))
-            best = suit;
+        if (CountOf(counts, suit) <= splitCards[suit]) continue;
+        if (2 * resting[suit] > entries && (best < 0 || resting[suit] > resting[best])) best = suit;
     }
-    return static_cast<std::uint8_t>(best);
+    return best < 0 ? NoSplit : static_cast<std::uint8_t>(best | splitCards[best] << 2);
 }
 
 TransTable::Slot* TransTable::SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners,
                                       const TopCounts& top) {
     auto key = static_cast<unsigned>(leader);
-    unsigned splitSuits = 0;
+    std::array<int, 4> splitCards{};
     Slot* slot = FindSlot(lengths, key);
     for (int depth = 0; slot != nullptr; ++depth) {
         // A long chain is weighed again each time it has grown by another few blocks.
-        if (slot->Split == NoSplit && slot->Blocks >= SplitBlocks &&
+        if (slot->Split == NoSplit && depth < MaxDepth && slot->Blocks >= SplitBlocks &&
             slot->Blocks % SplitBlocks == 0 && slot->Filled == BlockEntries)
-            slot->Split = ChooseSplit(*slot, splitSuits, lengths);
-        if (slot->Split == NoSplit || top[slot->Split] == 0) return slot;
-        splitSuits |= 1U << slot->Split;
-        key = ChildKey(key, depth, TopOwner(owners, slot->Split));
+            slot->Split = ChooseSplit(*slot, splitCards, lengths);
+        if (slot->Split == NoSplit) return slot;
+        const int suit = SplitSuit(slot->Split);
+        const int card = SplitCard(slot->Split);
+        if (top[suit] <= card) return slot;
+        splitCards[suit] = card + 1;
+        key = ChildKey(key, depth, OwnerAt(owners, suit, card));
         slot = FindSlot(lengths, key);
     }
     return nullptr;

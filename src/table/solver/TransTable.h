@@ -13,7 +13,7 @@
 // pointer per entry. Memory is fixed at construction. Clearing bumps a generation number, so it
 // costs nothing; when the blocks or the slot array fill up, the positions with the fewest cards
 // left are dropped and the search goes on with the rest. A shape with many entries spreads them
-// over a few chains by who holds a suit's top card, so a lookup walks only those it can match.
+// over a few chains by who holds its suits' top cards, so a lookup walks only those it can match.
 #pragma once
 
 #include <array>
@@ -64,18 +64,20 @@ class TransTable {
 
   private:
     // A shape's entries hang from one slot until its chain grows long; then the slot splits on
-    // the suit whose top card most of them rest on, and later entries resting on that card go
-    // to a child slot named after the card's owner (children split in turn on other suits). A
-    // lookup walks its own branch only: its owner's child, then the chains above, which keep
-    // the entries from before the split and those resting on no split card. The key names the
-    // leader and the owners along the path.
+    // a card most of them rest on, and later entries resting on that card go to a child slot
+    // named after the card's owner. The card is the top card of a suit, or, below a split on a
+    // suit's top card, its next card, and so on: children split in turn, up to MaxDepth slots
+    // deep. A lookup walks its own branch only: its owner's child, then the chains above, which
+    // keep the entries from before the split and those resting on no split card. The key names
+    // the leader and the owners along the path.
     struct Slot {
         std::uint64_t Lengths;
         std::uint32_t Generation;
         std::uint32_t Head;  // newest block, NoBlock when none
-        std::uint16_t Key;
+        std::uint32_t Key;
         std::uint8_t Blocks;  // in the chain, counting stops at 255
-        std::uint8_t Split;   // the suit, NoSplit while the slot keeps all its entries
+        std::uint8_t Split;   // the suit, and 4 times the cards above the split card in it;
+                              // NoSplit while the slot keeps all its entries
         std::uint8_t Filled;  // entries in the newest block; the others are full
     };
     static constexpr int BlockEntries = 12;
@@ -97,7 +99,8 @@ class TransTable {
         alignas(64) std::array<OwnerKey, BlockEntries> Owners;  // who holds them
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
-    static constexpr std::uint8_t NoSplit = 4;
+    static constexpr std::uint8_t NoSplit = 0xFF;
+    static constexpr int MaxDepth = 8;  // splits on one path: the key has room for nine
     static_assert(sizeof(Slot) == 24);
     static_assert(offsetof(Block, Care) == 64);
     static_assert(offsetof(Block, Tops) == 128);
@@ -105,7 +108,8 @@ class TransTable {
 
     // Where a store goes: the slot whose chain takes the entry.
     Slot* SlotFor(std::uint64_t lengths, int leader, const OwnerKey& owners, const TopCounts& top);
-    std::uint8_t ChooseSplit(const Slot& slot, unsigned splitSuits, std::uint64_t lengths) const;
+    std::uint8_t ChooseSplit(const Slot& slot, const std::array<int, 4>& splitCards,
+                             std::uint64_t lengths) const;
 
     void Thin();
     // In the header, so that Prefetch, called from the search, needs no call to find the slot.

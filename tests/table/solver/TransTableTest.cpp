@@ -202,6 +202,45 @@ TEST(TransTableTest, ALongChainFindsEveryEntryAfterItSplits) {
     }
 }
 
+// Entries that all rest on the top two cards of the first suit: the chain splits on its top
+// card, and each branch, still long, on its second card. Every entry is found again, and one
+// stored after the splits answers only for its own owners of both cards.
+TEST(TransTableTest, BranchesSplitAgainOnTheNextCardOfASuit) {
+    TransTable table(9, 6);
+    constexpr int Patterns = 16;
+    auto value = [](int top, int second, int pattern) {
+        return 1 + (top + 4 * second + 3 * pattern) % 13;
+    };
+    auto owners = [](int top, int second, int pattern) {
+        return SplitOwners(top, second, pattern);
+    };
+    for (int pattern = 0; pattern < Patterns; ++pattern) {
+        for (int top = 0; top < 4; ++top) {
+            for (int second = 0; second < 4; ++second) {
+                const int v = value(top, second, pattern);
+                table.Store(EvenLengths(3), 0, owners(top, second, pattern), {2, 4, 0, 0}, v, v);
+            }
+        }
+    }
+    for (int pattern = 0; pattern < Patterns; ++pattern) {
+        for (int top = 0; top < 4; ++top) {
+            for (int second = 0; second < 4; ++second) {
+                const int v = value(top, second, pattern);
+                const TableBounds found =
+                    table.Lookup(EvenLengths(3), 0, owners(top, second, pattern), v);
+                EXPECT_EQ(found.Lower, v) << top << " " << second << " " << pattern;
+            }
+        }
+    }
+    table.Store(EvenLengths(3), 0, owners(2, 3, Patterns), {2, 4, 0, 0}, 6, 6);
+    for (int top = 0; top < 4; ++top) {
+        for (int second = 0; second < 4; ++second) {
+            const int lower = table.Lookup(EvenLengths(3), 0, owners(top, second, Patterns), 6).Lower;
+            EXPECT_EQ(lower, top == 2 && second == 3 ? 6 : 0) << top << " " << second;
+        }
+    }
+}
+
 TEST(TransTableTest, ThinningKeepsASplitShapeWhole) {
     TransTable table(8, 6);
     LongChain chain(table);
