@@ -1013,11 +1013,11 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     return SearchLeads(leader, leaderMax, cut, &owners, relevant);
 }
 
-// How many more times a forcing killer must have beaten the weights' lead than lost to it before
-// it goes first. The weights hold a lead into an opponent's ruff cheap, and rightly on most deals,
-// where the killer then rarely earns the lead. On deals where forcing the opponents to ruff is
-// the theme, as with voids everywhere, it does, long searches build up the margin, and trusting
-// it cuts their nodes by a tenth to a fifth.
+// How many more times, in one solve, a forcing killer must have beaten the weights' choice than
+// lost to it before it goes first. The weights rank a lead into an opponent's ruff low, rightly
+// on most deals, and there the killer never builds up the margin. Where forcing the opponents to
+// ruff is the theme, as when every hand has a void, long searches do build it up, and putting
+// the killer first then cuts their nodes by a tenth to a fifth.
 constexpr int ForcingKillerMargin = 2000;
 
 bool Searcher::ChooseFirstLead(int leader, Move* moves, int n, Move& weightsChoice) const {

@@ -147,8 +147,8 @@ class Searcher {
     void AddLeadHistory(int leader, const Move& move, int bonus);
     void AddKiller(int leader, const Move& move);
     // Brings the first lead to moves[0]: the weights' choice, or the newest killer when that is
-    // a forcing lead which has proved the better of the two in this solve. Whether the two differ
-    // over a forcing lead.
+    // a forcing lead which has proved the better of the two in this solve. Returns whether the
+    // two differ over a forcing lead.
     bool ChooseFirstLead(int leader, Move* moves, int n, Move& weightsChoice) const;
     void NoteRoot(const Move& move, bool reached);
 

@@ -76,8 +76,9 @@ class TransTable {
         std::uint32_t Head;  // newest block, NoBlock when none
         std::uint32_t Key;
         std::uint8_t Blocks;  // in the chain, counting stops at 255
-        std::uint8_t Split;   // the suit, and 4 times the cards above the split card in it;
-                              // NoSplit while the slot keeps all its entries
+        // The suit in bits 0..1, above them how many of its cards rank above the split card;
+        // NoSplit while the slot keeps all its entries.
+        std::uint8_t Split;
         std::uint8_t Filled;  // entries in the newest block; the others are full
     };
     static constexpr int BlockEntries = 12;
@@ -100,7 +101,8 @@ class TransTable {
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
     static constexpr std::uint8_t NoSplit = 0xFF;
-    static constexpr int MaxDepth = 8;  // splits on one path: the key has room for nine
+    // Splits along one path. A key spends two bits on the leader and three on each split.
+    static constexpr int MaxDepth = 8;
     static_assert(sizeof(Slot) == 24);
     static_assert(offsetof(Block, Care) == 64);
     static_assert(offsetof(Block, Tops) == 128);
