@@ -89,7 +89,8 @@ class TransTable {
     // for the entries that pass; for an entry resting on no more than four cards of any suit, the
     // signature is the whole match. Entries fill the lanes in order; lanes past them hold bounds
     // 0 and 13, which decide no cut. What an entry rests on is kept as counts of top cards and
-    // stands for the planes' mask.
+    // stands for the planes' mask. (Care and Whole follow from those counts, but sit in the
+    // second line so that a walk reads no other to test an entry.)
     struct alignas(64) Block {
         std::array<std::uint8_t, BlockEntries> Bounds;
         std::uint32_t Next;
