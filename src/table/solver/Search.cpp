@@ -82,6 +82,11 @@ inline int TrumpsUnbeaten(Ranks mine, Ranks theirs) {
 inline bool Beats(int suit, int rank, int winSuit, int winRank, int trump) {
     return suit == winSuit ? rank > winRank : suit == trump;
 }
+// Whether two cards (moves, killers) are the same card.
+template <class A, class B>
+bool SameCard(const A& a, const B& b) {
+    return a.Suit == b.Suit && a.Rank == b.Rank;
+}
 
 // Calls f(topRank, groupRanks) for each run of cards of `mine` with no live card of another
 // hand between them, highest run first.
@@ -575,7 +580,7 @@ void Searcher::AddLeadHistory(int leader, const Move& move, int bonus) {
 
 void Searcher::AddKiller(int leader, const Move& move) {
     auto& killers = killers_[trickIndex_][leader];
-    if (killers[0].Suit == move.Suit && killers[0].Rank == move.Rank) return;
+    if (SameCard(killers[0], move)) return;
     killers[1] = killers[0];
     killers[0] = Killer{move.Suit, move.Rank};
 }
@@ -1030,7 +1035,7 @@ bool Searcher::ChooseFirstLead(int leader, Move* moves, int n, Move& weightsChoi
     };
     if (!ruffs((leader + 1) & 3) && !ruffs((leader + 3) & 3)) return false;
     for (int k = 1; k < n; ++k) {
-        if (moves[k].Suit != killer.Suit || moves[k].Rank != killer.Rank) continue;
+        if (!SameCard(moves[k], killer)) continue;
         if (forcingKillerWins_ <= forcingWeightWins_ + ForcingKillerMargin) return true;
         const Move m = moves[k];
         for (int j = k; j > 0; --j) moves[j] = moves[j - 1];
@@ -1069,10 +1074,9 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
             // Deeper tricks keep killers of their own: this one is still the one weighed above.
             if (contest) {
                 const Killer& killer = killers_[trickIndex_][leader][0];
-                if (moves[i].Suit == killer.Suit && moves[i].Rank == killer.Rank) {
+                if (SameCard(moves[i], killer)) {
                     ++forcingKillerWins_;
-                } else if (moves[i].Suit == weightsChoice.Suit &&
-                           moves[i].Rank == weightsChoice.Rank) {
+                } else if (SameCard(moves[i], weightsChoice)) {
                     ++forcingWeightWins_;
                 }
             }
