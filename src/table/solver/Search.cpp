@@ -361,111 +361,6 @@ std::uint64_t Searcher::RelevantFor(const TopCounts& top) const {
     return relevant;
 }
 
-// Tricks `owner` takes in a suit by cashing its top cards from the top, with the opponents of
-// `owner` following; 0 when the suit's top card is elsewhere. Sets `lowestTop` to the lowest of
-// the top cards it relies on.
-inline int Searcher::CashableTricks(int owner, int suit, int& lowestTop) const {
-    const Ranks mine = hand_[owner][suit];
-    // The top cards are those of `mine` above every live card of another hand.
-    const Ranks others = live_[suit] & ~mine;
-    const Ranks topCards = others == 0 ? mine : mine & ~(Bit(HighRank(others) + 1) - 1);
-    if (topCards == 0) return 0;
-    const int tops = std::popcount(topCards);
-    lowestTop = std::countr_zero(topCards);
-    const int lho = (owner + 1) & 3;
-    const int rho = (owner + 3) & 3;
-    const int leftLength = std::popcount(hand_[lho][suit]);
-    const int rightLength = std::popcount(hand_[rho][suit]);
-    // Once the opponents are out of the suit the small cards win too, as long as partner is out
-    // of it as well: a higher card partner must play would take the lead away from them.
-    const int partnerLength = std::popcount(hand_[owner ^ 2][suit]);
-    int won =
-        tops >= std::max({leftLength, rightLength, partnerLength}) ? std::popcount(mine) : tops;
-    if (trump_ < 4 && suit != trump_) {
-        if (hand_[lho][trump_] != 0) won = std::min(won, leftLength);
-        if (hand_[rho][trump_] != 0) won = std::min(won, rightLength);
-    }
-    return won;
-}
-
-// Tricks the leader's side takes at once: the leader cashes its own top cards in every suit,
-// and then, or instead, leads a small card to partner's top cards in one suit and partner cashes
-// those. Counting stops once `cut` is reached, or once it cannot be: the caller asks only whether
-// it is.
-inline int Searcher::QuickTricks(int leader, int cut, std::uint64_t& relevant) const {
-    const int partner = leader ^ 2;
-    relevant = 0;
-    // A quick look first: the count can reach no more than the leader's length in the suits it
-    // holds the top card of, and partner's length in one suit partner holds the top card of.
-    // Only those suits can add to the count, so the look also names the suits to count in.
-    int most = 0;
-    int mostViaPartner = 0;
-    unsigned leaderSuits = 0;
-    unsigned partnerSuits = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        const Ranks mine = hand_[leader][suit];
-        if (mine == 0) continue;
-        const Ranks top = Bit(HighRank(live_[suit]));
-        if ((mine & top) != 0) {
-            most += std::popcount(mine);
-            leaderSuits |= 1U << suit;
-        } else if ((hand_[partner][suit] & top) != 0) {
-            mostViaPartner = std::max(mostViaPartner, std::popcount(hand_[partner][suit]));
-            partnerSuits |= 1U << suit;
-        }
-    }
-    const int reach = most + mostViaPartner;  // the most the count can still come to
-    if (reach < cut) return 0;
-    return CountQuickTricks(leader, cut, reach, leaderSuits, partnerSuits, relevant);
-}
-
-// The count of QuickTricks once the quick look has found that it may reach `cut`. Kept out of
-// line: about half the calls end at the quick look, which then costs no call of its own.
-int Searcher::CountQuickTricks(int leader, int cut, int reach, unsigned leaderSuits,
-                               unsigned partnerSuits, std::uint64_t& relevant) const {
-    const int partner = leader ^ 2;
-    int total = 0;
-    for (; leaderSuits != 0; leaderSuits &= leaderSuits - 1) {
-        const int suit = std::countr_zero(leaderSuits);
-        int lowestTop = 0;
-        const int won = CashableTricks(leader, suit, lowestTop);
-        total += won;
-        if (won > 0) relevant |= SuitBits(suit, Bit(lowestTop));
-        // Enough already: the answer rests only on the suits counted so far.
-        if (total >= cut) return std::min(total, tricksLeft_);
-        reach -= std::popcount(hand_[leader][suit]) - won;
-        if (reach < cut) return total;
-    }
-    int bestPartner = 0;
-    int bestPartnerSuit = 0;
-    int bestPartnerTop = 0;
-    for (; partnerSuits != 0; partnerSuits &= partnerSuits - 1) {
-        const int suit = std::countr_zero(partnerSuits);
-        int lowestTop = 0;
-        const int viaPartner = CashableTricks(partner, suit, lowestTop);
-        if (viaPartner > bestPartner) {
-            bestPartner = viaPartner;
-            bestPartnerSuit = suit;
-            bestPartnerTop = lowestTop;
-        }
-    }
-    if (bestPartner == 0) return std::min(total, tricksLeft_);
-    // The leader can cash its own suits first and cross to partner's suit last, if partner has
-    // other cards to play meanwhile and so keeps all of that suit. With a trump suit this holds
-    // as well: each count stops before an opponent with trumps runs out of the suit, so no
-    // opponent ruffs, and one without trumps can only make partner's cards better by discarding.
-    const int partnerSpare = tricksLeft_ - std::popcount(hand_[partner][bestPartnerSuit]);
-    const std::uint64_t partnerMark = SuitBits(bestPartnerSuit, Bit(bestPartnerTop));
-    if (total > 0 && total <= partnerSpare) {
-        relevant |= partnerMark;
-        total += bestPartner;
-    } else if (bestPartner > total) {
-        relevant = partnerMark;
-        total = bestPartner;
-    }
-    return std::min(total, tricksLeft_);
-}
-
 // Tricks the leader's side surely takes with its trumps: those one of its hands plays a trump
 // to and no opponent beats. Only counted when they may reach `cut`. Only asked with a trump suit.
 inline int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) const {
@@ -561,6 +456,140 @@ bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
         marks |= SuitBits(suit, top);
     }
     relevant = marks;
+    return true;
+}
+
+// The line leads, in each suit, the leader's top card or its lowest, and partner follows with
+// its top card or its lowest: enough to cash a suit, cross to partner's winners, or unblock one.
+// The opponents are given the worst case: they follow with their lowest cards, keeping the high
+// ones, and one out of the led suit holds no trump (else the suit is not led), so its discard
+// cannot matter. Every trick is then won by the side's card over every card the opponents hold
+// in the suit, which depends only on the cards from it up: that card is the line's mark in its
+// suit, and so is a card that decides which of the two hands wins, when partner follows.
+bool Searcher::CashingLine(int leader, int need, int& budget, std::uint64_t& marks) {
+    if (budget <= 0) return false;
+    const int partner = leader ^ 2;
+    const int lho = (leader + 1) & 3;
+    const int rho = (leader + 3) & 3;
+    for (int suit = 0; suit < 4; ++suit) {
+        const Ranks mine = hand_[leader][suit];
+        if (mine == 0) continue;
+        const Ranks lhos = hand_[lho][suit];
+        const Ranks rhos = hand_[rho][suit];
+        if (trump_ < 4 && suit != trump_ &&
+            ((lhos == 0 && hand_[lho][trump_] != 0) || (rhos == 0 && hand_[rho][trump_] != 0))) {
+            continue;
+        }
+        const int theirTop = (lhos | rhos) == 0 ? 0 : HighRank(lhos | rhos);
+        const int high = HighRank(mine);
+        const int low = std::countr_zero(mine);
+        const Ranks partners = hand_[partner][suit];
+        if (partners != 0) {
+            const int partnerHigh = HighRank(partners);
+            const int partnerLow = std::countr_zero(partners);
+            auto tryPlay = [&](int card, int partnerCard) {
+                return std::max(card, partnerCard) > theirTop &&
+                       CashTrick(leader, suit, card, suit, partnerCard, need, budget, marks);
+            };
+            // Cashing from the leader's hand, crossing to partner's, and unblocking.
+            if (tryPlay(high, partnerLow)) return true;
+            if (low == high && partnerLow == partnerHigh) continue;
+            if (tryPlay(low, partnerHigh)) return true;
+            if (low != high && partnerLow != partnerHigh && tryPlay(high, partnerHigh)) return true;
+            continue;
+        }
+        // Partner out of a side suit ruffs the leader's lowest card with its lowest trump: no
+        // opponent ruffs the suit, so no opponent plays a trump to the trick.
+        if (trump_ < 4 && suit != trump_ && hand_[partner][trump_] != 0 &&
+            CashTrick(leader, suit, low, trump_, std::countr_zero(hand_[partner][trump_]), need,
+                      budget, marks)) {
+            return true;
+        }
+        if (high <= theirTop) continue;
+        // Partner, out of the suit, throws its lowest card outside trumps.
+        int discardSuit = -1;
+        int discardRank = 15;
+        for (int other = 0; other < 4; ++other) {
+            const Ranks cards = hand_[partner][other];
+            if (cards == 0 || (other == trump_ && suit != trump_)) continue;
+            if (std::countr_zero(cards) < discardRank) {
+                discardSuit = other;
+                discardRank = std::countr_zero(cards);
+            }
+        }
+        if (discardSuit < 0) continue;  // partner holds only trumps
+        const int card = theirTop == 0 ? low : high;
+        if (CashTrick(leader, suit, card, discardSuit, discardRank, need, budget, marks))
+            return true;
+    }
+    return false;
+}
+
+// How many times a search for a cashing line may meet a dead end before it gives up. Most lines
+// are found at the first try; a search that fails costs more than it saves beyond a few.
+constexpr int CashingBudget = 4;
+
+bool Searcher::Cashes(int leader, int cut, std::uint64_t& relevant) {
+    if (CashingReach(leader) < cut) return false;
+    int budget = CashingBudget;
+    std::uint64_t marks = 0;
+    if (!CashingLine(leader, cut, budget, marks)) return false;
+    relevant = marks;
+    return true;
+}
+
+int Searcher::CashingReach(int leader) const {
+    int reach = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        const Ranks mine = hand_[leader][suit];
+        const Ranks partners = hand_[leader ^ 2][suit];
+        const Ranks ours = mine | partners;
+        if (ours == 0) continue;
+        const Ranks theirs = live_[suit] & ~ours;
+        const int longer = std::max(std::popcount(mine), std::popcount(partners));
+        if (theirs == 0) {
+            reach += longer;
+            continue;
+        }
+        // The opponent holding the suit's top card keeps it while it has others: until it must
+        // play it, each trick the side takes in the suit spends a card above it.
+        const Ranks top = Bit(HighRank(theirs));
+        const Ranks holder = (hand_[(leader + 1) & 3][suit] & top) != 0
+                                 ? hand_[(leader + 1) & 3][suit]
+                                 : hand_[(leader + 3) & 3][suit];
+        const int winners = std::popcount(ours & ~(top | (top - 1)));
+        reach += winners < std::popcount(holder) ? winners : longer;
+    }
+    return reach;
+}
+
+inline bool Searcher::CashTrick(int leader, int suit, int rank, int partnerSuit, int partnerRank,
+                                int need, int& budget, std::uint64_t& marks) {
+    const int partner = leader ^ 2;
+    const int lho = (leader + 1) & 3;
+    const int rho = (leader + 3) & 3;
+    const Ranks lhoCard = hand_[lho][suit] & (~hand_[lho][suit] + 1);
+    const Ranks rhoCard = hand_[rho][suit] & (~hand_[rho][suit] + 1);
+    const bool follows = partnerSuit == suit;
+    const bool ruffs = partnerSuit == trump_ && suit != trump_;
+    const int winner = (follows && partnerRank > rank) || ruffs ? partner : leader;
+    hand_[leader][suit] &= ~Bit(rank);
+    hand_[partner][partnerSuit] &= ~Bit(partnerRank);
+    hand_[lho][suit] &= ~lhoCard;
+    hand_[rho][suit] &= ~rhoCard;
+    std::uint64_t lineMarks = 0;
+    const bool made = need == 1 || CashingLine(winner, need - 1, budget, lineMarks);
+    hand_[leader][suit] |= Bit(rank);
+    hand_[partner][partnerSuit] |= Bit(partnerRank);
+    hand_[lho][suit] |= lhoCard;
+    hand_[rho][suit] |= rhoCard;
+    if (!made) {
+        --budget;
+        return false;
+    }
+    if (((lhoCard | rhoCard) != 0 && !ruffs) || follows)
+        lineMarks |= SuitBits(suit, Bit(follows ? std::max(rank, partnerRank) : rank));
+    marks |= lineMarks;
     return true;
 }
 
@@ -995,15 +1024,18 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     const int cut = leaderMax ? need : left - need + 1;
 
     // The cheap bounds first: they need no memory, and the table's memory arrives meanwhile.
+    // A cashing line comes after the table: it costs more, and serves where the table did not.
     if (left > 2) table_.Prefetch(lengths_, leader);
-    if (QuickTricks(leader, cut, relevant) >= cut) return leaderMax;
     if (trump_ < 4) {  // at no trump the trump bounds count nothing
         if (TrumpTricks(leader, cut, relevant) >= cut) return leaderMax;
         if (left - SureLosers(leader, left - cut + 1, relevant) < cut) return !leaderMax;
     }
     if (cut == left && LosesTrick(leader, relevant)) return !leaderMax;
     // Two tricks from the end a search is cheaper than the table.
-    if (left == 2) return SearchLeads(leader, leaderMax, cut, nullptr, relevant);
+    if (left == 2) {
+        if (Cashes(leader, cut, relevant)) return leaderMax;
+        return SearchLeads(leader, leaderMax, cut, nullptr, relevant);
+    }
     const OwnerKey owners = Owners();
     const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
     if (bounds.Lower >= cut) {
@@ -1015,6 +1047,7 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         return !leaderMax;
     }
 
+    if (Cashes(leader, cut, relevant)) return leaderMax;
     return SearchLeads(leader, leaderMax, cut, &owners, relevant);
 }
 

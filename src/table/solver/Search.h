@@ -113,10 +113,6 @@ class Searcher {
     void CompleteTrick();
     void UncompleteTrick();
 
-    int CashableTricks(int owner, int suit, int& lowestTop) const;
-    int QuickTricks(int leader, int cut, std::uint64_t& relevant) const;
-    int CountQuickTricks(int leader, int cut, int reach, unsigned leaderSuits,
-                         unsigned partnerSuits, std::uint64_t& relevant) const;
     int TrumpTricks(int leader, int cut, std::uint64_t& relevant) const;
     // The rest of TrumpTricks, when a hand of the leader's side holds enough trumps.
     int CountTrumpTricks(int leader, Ranks leaderTrumps, Ranks partnerTrumps,
@@ -126,6 +122,21 @@ class Searcher {
     int CountSureLosers(int leader, int need, Ranks lhoTrumps, Ranks rhoTrumps,
                         std::uint64_t& relevant) const;
     bool LosesTrick(int leader, std::uint64_t& relevant) const;
+    // Whether the leader's side takes `cut` tricks by cashing them (see CashingLine); `relevant`
+    // gets the ranks that rests on. Tried after the table, where it saves a search.
+    bool Cashes(int leader, int cut, std::uint64_t& relevant);
+    // Whether the leader's side takes `need` more tricks by leading, trick after trick, cards no
+    // opponent can beat or ruff, by a line found before `budget` dead ends. Adds the ranks the
+    // line rests on to `marks`.
+    bool CashingLine(int leader, int need, int& budget, std::uint64_t& marks);
+    // A bound on the tricks of such a line, cheap enough to spare most searches for one: in each
+    // suit, the longer hand's length, or only the side's cards above the opponents' top card
+    // while its holder keeps it.
+    int CashingReach(int leader) const;
+    // One trick of such a line: the leader's card of `suit` and partner's card (of `suit`, a
+    // discard, or a ruff), then the rest of the line from the trick's winner.
+    bool CashTrick(int leader, int suit, int rank, int partnerSuit, int partnerRank, int need,
+                   int& budget, std::uint64_t& marks);
     OwnerKey Owners() const;
     TopCounts TopFor(std::uint64_t relevant) const;
     std::uint64_t RelevantFor(const TopCounts& top) const;
