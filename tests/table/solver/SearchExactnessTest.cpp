@@ -147,6 +147,38 @@ TEST(TrumpEndingTest, OpponentsTrumpsAboveOurs) {
     EXPECT_EQ(solver->Solve(crossing, -1, 1).Cards[0].Score, 4);
 }
 
+// Endings a side wins by leading winners, crossing between its hands or ruffing in partner's
+// hand, and the traps in them.
+TEST(CashingEndingTest, AgreeWithPlainMinimax) {
+    auto solver = std::make_unique<DoubleDummySolver>();
+    // West's diamond to East's nine and East's king of spades, but no third trick: South keeps
+    // the jack of spades guarded, throwing a heart on the diamond.
+    const Position guard =
+        Ending(0, 3, {{{"Q", "76", "-", "-"}, {"K9", "-", "9", "-"}, {"J2", "3", "-", "-"},
+                       {"-", "-", "752", "-"}}});
+    CheckEnding(*solver, guard);
+    EXPECT_EQ(solver->Solve(guard, -1, 1).Cards[0].Score, 2);
+    // South ruffs North's club to reach the spades, but West, out of clubs too, overruffs:
+    // North-South make three tricks, not four.
+    const Position overruff =
+        Ending(2, 0, {{{"-", "A", "-", "432"}, {"-", "-", "-", "AKQJ"}, {"AKQ", "2", "-", "-"},
+                       {"JT9", "3", "-", "-"}}});
+    CheckEnding(*solver, overruff);
+    EXPECT_EQ(solver->Solve(overruff, -1, 1).Cards[0].Score, 3);
+    // South must overtake North's king with the ace to cash the queen.
+    const Position unblock =
+        Ending(4, 0, {{{"K", "2", "-", "-"}, {"J", "A", "-", "-"}, {"AQ", "-", "-", "-"},
+                       {"T9", "-", "-", "-"}}});
+    CheckEnding(*solver, unblock);
+    EXPECT_EQ(solver->Solve(unblock, -1, 1).Cards[0].Score, 2);
+    // South ruffs North's club, both opponents following, and cashes the spades.
+    const Position ruff =
+        Ending(2, 0, {{{"-", "-", "-", "432"}, {"Q", "-", "-", "AK"}, {"AK", "2", "-", "-"},
+                       {"J", "-", "-", "QJ"}}});
+    CheckEnding(*solver, ruff);
+    EXPECT_EQ(solver->Solve(ruff, -1, 1).Cards[0].Score, 3);
+}
+
 class EndingTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(EndingTest, AgreesWithPlainMinimax) {
