@@ -465,7 +465,8 @@ bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
 // ones, and one out of the led suit holds no trump (else the suit is not led), so its discard
 // cannot matter. Every trick is then won by the side's card over every card the opponents hold
 // in the suit, which depends only on the cards from it up: that card is the line's mark in its
-// suit, and so is a card that decides which of the two hands wins, when partner follows.
+// suit, and so is a card that decides which of the two hands wins, when partner follows and the
+// line goes on.
 bool Searcher::CashingLine(int leader, int need, int& budget, std::uint64_t& marks) {
     if (budget <= 0) return false;
     const int partner = leader ^ 2;
@@ -587,7 +588,7 @@ inline bool Searcher::CashTrick(int leader, int suit, int rank, int partnerSuit,
         --budget;
         return false;
     }
-    if (((lhoCard | rhoCard) != 0 && !ruffs) || follows)
+    if (((lhoCard | rhoCard) != 0 && !ruffs) || (follows && need > 1))
         lineMarks |= SuitBits(suit, Bit(follows ? std::max(rank, partnerRank) : rank));
     marks |= lineMarks;
     return true;
