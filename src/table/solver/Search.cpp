@@ -368,20 +368,30 @@ inline int Searcher::TrumpTricks(int leader, int cut, std::uint64_t& relevant) c
     const Ranks partnerTrumps = hand_[leader ^ 2][trump_];
     // Often neither hand holds `cut` trumps, which is told without a call.
     if (std::max(std::popcount(leaderTrumps), std::popcount(partnerTrumps)) < cut) return 0;
-    return CountTrumpTricks(leader, leaderTrumps, partnerTrumps, relevant);
+    return CountTrumpTricks(leader, cut, leaderTrumps, partnerTrumps, relevant);
 }
 
-int Searcher::CountTrumpTricks(int leader, Ranks leaderTrumps, Ranks partnerTrumps,
+int Searcher::CountTrumpTricks(int leader, int cut, Ranks leaderTrumps, Ranks partnerTrumps,
                                std::uint64_t& relevant) const {
     const Ranks theirs = hand_[(leader + 1) & 3][trump_] | hand_[(leader + 3) & 3][trump_];
     int best = 0;
     for (const Ranks mine : {leaderTrumps, partnerTrumps}) {
         const int count = TrumpsUnbeaten(mine, theirs);
-        if (count > best) {
-            best = count;
-            // The opponents' trumps below that hand's lowest beat none of its trumps.
-            relevant = theirs == 0 ? 0 : SuitBits(trump_, Bit(std::countr_zero(mine)));
+        if (count < cut) {
+            best = std::max(best, count);
+            continue;
         }
+        if (theirs == 0) {
+            relevant = 0;
+            return count;
+        }
+        // The count rests on the hand's trumps down to its lowest, as the opponents' trumps below
+        // it beat none of them; or only on its top `cut` trumps, when those top all of theirs.
+        const Ranks above = mine & ~(Bit(HighRank(theirs) + 1) - 1);
+        const int sure = std::popcount(above);
+        relevant = SuitBits(trump_, Bit(sure >= cut ? NthLowest(above, sure - cut)
+                                                    : std::countr_zero(mine)));
+        return count;
     }
     return best;
 }

@@ -115,7 +115,7 @@ class Searcher {
 
     int TrumpTricks(int leader, int cut, std::uint64_t& relevant) const;
     // The rest of TrumpTricks, when a hand of the leader's side holds enough trumps.
-    int CountTrumpTricks(int leader, Ranks leaderTrumps, Ranks partnerTrumps,
+    int CountTrumpTricks(int leader, int cut, Ranks leaderTrumps, Ranks partnerTrumps,
                          std::uint64_t& relevant) const;
     int SureLosers(int leader, int need, std::uint64_t& relevant) const;
     // The rest of SureLosers, when an opponent holds `need` trumps.
