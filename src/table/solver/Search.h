@@ -129,9 +129,10 @@ class Searcher {
     // opponent can beat or ruff, by a line found before `budget` dead ends. Adds the ranks the
     // line rests on to `marks`.
     bool CashingLine(int leader, int need, int& budget, std::uint64_t& marks);
-    // A bound on the tricks of such a line, cheap enough to spare most searches for one: in each
-    // suit, the longer hand's length, or only the side's cards above the opponents' top card
-    // while its holder keeps it.
+    // The most tricks such a line can come to without partner's ruffs, cheap enough to spare
+    // most searches for one: in each suit, the longer hand's length, or only the side's cards
+    // above the opponents' top card while its holder keeps it. A line is sought only when this
+    // reaches the cut, so lines that need a ruff to get there are not looked for.
     int CashingReach(int leader) const;
     // One trick of such a line: the leader's card of `suit` and partner's card (of `suit`, a
     // discard, or a ruff), then the rest of the line from the trick's winner.
