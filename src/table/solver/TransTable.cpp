@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -94,14 +99,36 @@ bool Matches(const OwnerKey& owners, const TopCounts& top, const OwnerKey& entry
 }
 }  // namespace
 
+namespace {
+// Memory for `count` objects of T, in huge pages where the system gives them on request. The
+// objects are left unconstructed: the callers' types are trivial.
+template <class T>
+T* AllocateLarge(std::size_t count) {
+    constexpr std::size_t HugePage = std::size_t{2} << 20;
+    const std::size_t bytes = (count * sizeof(T) + HugePage - 1) / HugePage * HugePage;
+    void* memory = std::aligned_alloc(HugePage, bytes);
+    if (memory == nullptr) throw std::bad_alloc();
+#if defined(MADV_HUGEPAGE)
+    madvise(memory, bytes, MADV_HUGEPAGE);  // only advice: small pages work too
+#endif
+    return static_cast<T*>(memory);
+}
+}  // namespace
+
+void TransTable::FreeMemory::operator()(void* memory) const {
+    std::free(memory);
+}
+
 // At least two slots: the index is the top bits of the hash, and shifting a word by 64 is
 // undefined. (One slot could hold nothing anyway: the slot array is never filled past half.)
 TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
-    : slots_(std::size_t{1} << std::max<std::size_t>(slotCountLog2, 1),
-             Slot{0, 0, NoBlock, 0, 0, NoSplit, 0}),
-      blocks_(new Block[std::size_t{1} << blockCountLog2]),
+    : slotMemory_(AllocateLarge<Slot>(std::size_t{1} << std::max<std::size_t>(slotCountLog2, 1))),
+      slots_(slotMemory_.get(), std::size_t{1} << std::max<std::size_t>(slotCountLog2, 1)),
+      blocks_(AllocateLarge<Block>(std::size_t{1} << blockCountLog2)),
       blockCount_(std::size_t{1} << blockCountLog2), slotMask_(slots_.size() - 1),
-      slotShift_(std::countl_zero(slotMask_)) {}
+      slotShift_(std::countl_zero(slotMask_)) {
+    std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0});
+}
 
 void TransTable::Clear() {
     ++generation_;

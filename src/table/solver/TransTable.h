@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace corvane::sds {
@@ -125,8 +126,14 @@ class TransTable {
     Slot* FindSlot(std::uint64_t lengths, unsigned key);
     const Slot* FindExisting(std::uint64_t lengths, unsigned key) const;
 
-    std::vector<Slot> slots_;
-    std::unique_ptr<Block[]> blocks_;  // left uninitialised: a block is written before it is read
+    // The arrays are read at random. They sit in huge pages where the system offers them: with
+    // small pages nearly every read would miss the processor's cache of page addresses as well.
+    struct FreeMemory {
+        void operator()(void* memory) const;
+    };
+    std::unique_ptr<Slot[], FreeMemory> slotMemory_;
+    std::span<Slot> slots_;                       // over slotMemory_
+    std::unique_ptr<Block[], FreeMemory> blocks_;  // left uninitialised: a block is written before it is read
     std::size_t blockCount_;
     std::size_t slotMask_;
     int slotShift_;  // the index is the top bits of the hash
