@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <vector>
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
@@ -97,9 +98,7 @@ bool Matches(const OwnerKey& owners, const TopCounts& top, const OwnerKey& entry
     return (owners.Word[0] & mask.Word[0]) == entryOwners.Word[0] &&
            (owners.Word[1] & mask.Word[1]) == entryOwners.Word[1];
 }
-}  // namespace
 
-namespace {
 // Memory for `count` objects of T, in huge pages where the system gives them on request. The
 // objects are left unconstructed: the callers' types are trivial.
 template <class T>

@@ -21,7 +21,6 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <vector>
 
 namespace corvane::sds {
 
