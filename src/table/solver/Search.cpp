@@ -389,8 +389,8 @@ int Searcher::CountTrumpTricks(int leader, int cut, Ranks leaderTrumps, Ranks pa
         // it beat none of them; or only on its top `cut` trumps, when those top all of theirs.
         const Ranks above = mine & ~(Bit(HighRank(theirs) + 1) - 1);
         const int sure = std::popcount(above);
-        relevant = SuitBits(trump_, Bit(sure >= cut ? NthLowest(above, sure - cut)
-                                                    : std::countr_zero(mine)));
+        relevant = SuitBits(
+            trump_, Bit(sure >= cut ? NthLowest(above, sure - cut) : std::countr_zero(mine)));
         return count;
     }
     return best;

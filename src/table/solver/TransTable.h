@@ -131,8 +131,9 @@ class TransTable {
         void operator()(void* memory) const;
     };
     std::unique_ptr<Slot[], FreeMemory> slotMemory_;
-    std::span<Slot> slots_;                       // over slotMemory_
-    std::unique_ptr<Block[], FreeMemory> blocks_;  // left uninitialised: a block is written before it is read
+    std::span<Slot> slots_;  // over slotMemory_
+    // Left uninitialised: a block is written before it is read.
+    std::unique_ptr<Block[], FreeMemory> blocks_;
     std::size_t blockCount_;
     std::size_t slotMask_;
     int slotShift_;  // the index is the top bits of the hash
