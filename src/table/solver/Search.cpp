@@ -964,7 +964,7 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     // Fourth hand following suit leaves the same lengths whichever card it plays, and the trick
     // goes to it or to the card winning so far: the next trick's table slot is one of two.
     // Fetching both now hides much of the wait for memory at the next lookup.
-    if (pos == 3 && mine != 0 && tricksLeft_ > 3) {
+    if (pos == 3 && mine != 0 && tricksLeft_ > 2) {
         const std::uint64_t next = lengths_ - (std::uint64_t{1} << LengthShift(seat, led));
         table_.Prefetch(next, seat);
         table_.Prefetch(next, (trick.Leader + trick.Winner[2]) & 3);
@@ -1045,17 +1045,12 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
     // The cheap bounds first: they need no memory, and the table's memory arrives meanwhile
     // (when fourth hand followed suit, it was asked for already).
     // A cashing line comes after the table: it costs more, and serves where the table did not.
-    if (left > 2) table_.Prefetch(lengths_, leader);
+    table_.Prefetch(lengths_, leader);
     if (trump_ < 4) {  // at no trump the trump bounds count nothing
         if (TrumpTricks(leader, cut, relevant) >= cut) return leaderMax;
         if (left - SureLosers(leader, left - cut + 1, relevant) < cut) return !leaderMax;
     }
     if (cut == left && LosesTrick(leader, relevant)) return !leaderMax;
-    // Two tricks from the end a search is cheaper than the table.
-    if (left == 2) {
-        if (Cashes(leader, cut, relevant)) return leaderMax;
-        return SearchLeads(leader, leaderMax, cut, nullptr, relevant);
-    }
     const OwnerKey owners = Owners();
     const TableBounds bounds = table_.Lookup(lengths_, leader, owners, cut);
     if (bounds.Lower >= cut) {
@@ -1067,8 +1062,13 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
         return !leaderMax;
     }
 
-    if (Cashes(leader, cut, relevant)) return leaderMax;
-    return SearchLeads(leader, leaderMax, cut, &owners, relevant);
+    // A line found is stored like a search's answer: the next visit then reads it from the
+    // table instead of looking for the line again.
+    if (Cashes(leader, cut, relevant)) {
+        table_.Store(lengths_, leader, owners, TopFor(relevant), cut, left);
+        return leaderMax;
+    }
+    return SearchLeads(leader, leaderMax, cut, owners, relevant);
 }
 
 // How many more times, in one solve, a forcing killer must have beaten the weights' choice than
@@ -1098,8 +1098,8 @@ bool Searcher::ChooseFirstLead(int leader, Move* moves, int n, Move& weightsChoi
     return false;
 }
 
-// Tries the leader's cards; the answer goes to the table when `owners` is given.
-bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners,
+// Tries the leader's cards; the answer goes to the table under `owners`.
+bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey& owners,
                            std::uint64_t& relevant) {
     const int left = tricksLeft_;
     Move moves[13];
@@ -1122,8 +1122,7 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
         if (atRoot) NoteRoot(moves[i], result);
         if (result == leaderMax) {
             relevant = childRelevant;
-            if (owners != nullptr)
-                table_.Store(lengths_, leader, *owners, TopFor(childRelevant), cut, left);
+            table_.Store(lengths_, leader, owners, TopFor(childRelevant), cut, left);
             // Deeper tricks keep killers of their own: this one is still the one weighed above.
             if (contest) {
                 const Killer& killer = killers_[trickIndex_][leader][0];
@@ -1150,7 +1149,7 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* 
         NoteSmall(moves[i], childRelevant, smallBelow);
     }
     relevant = CoverGroups(all, moves, n);
-    if (owners != nullptr) table_.Store(lengths_, leader, *owners, TopFor(relevant), 0, cut - 1);
+    table_.Store(lengths_, leader, owners, TopFor(relevant), 0, cut - 1);
     return !leaderMax;
 }
 

@@ -101,7 +101,7 @@ class Searcher {
 
     bool Test(int target);
     bool LeadNode(std::uint64_t& relevant);
-    bool SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey* owners,
+    bool SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey& owners,
                      std::uint64_t& relevant);
     bool FollowNode(int pos, std::uint64_t& relevant);
     bool AfterCard(int pos, std::uint64_t& relevant);
@@ -123,7 +123,8 @@ class Searcher {
                         std::uint64_t& relevant) const;
     bool LosesTrick(int leader, std::uint64_t& relevant) const;
     // Whether the leader's side takes `cut` tricks by cashing them (see CashingLine); `relevant`
-    // gets the ranks that rests on. Tried after the table, where it saves a search.
+    // gets the ranks that rests on. Tried after the table, where it saves a search; a line found
+    // goes to the table.
     bool Cashes(int leader, int cut, std::uint64_t& relevant);
     // Whether the leader's side takes `need` more tricks by leading, trick after trick, cards no
     // opponent can beat or ruff, by a line found before `budget` dead ends. Adds the ranks the
