@@ -7,7 +7,7 @@
 namespace corvane::sds {
 
 namespace {
-// Table memory per solver: 2^18 slots and 2^18 blocks of twelve entries, about 107 MB at most.
+// Table memory per solver: 2^18 slots and 2^18 blocks of twelve entries, about 109 MB at most.
 // Blocks are taken in order and their memory is touched only then, so a usual deal uses a few
 // MB of them; the hardest deals need them all, and lose far more to thinning with half as many.
 constexpr std::size_t SlotCountLog2 = 18;

@@ -126,13 +126,13 @@ TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
       blocks_(AllocateLarge<Block>(std::size_t{1} << blockCountLog2)),
       blockCount_(std::size_t{1} << blockCountLog2), slotMask_(slots_.size() - 1),
       slotShift_(std::countl_zero(slotMask_)) {
-    std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0});
+    std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0, NoBlock});
 }
 
 void TransTable::Clear() {
     ++generation_;
     if (generation_ == 0) {  // wrapped: old stamps could look current again
-        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0});
+        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0, NoBlock});
         generation_ = 1;
     }
     slotsUsed_ = 0;
@@ -181,6 +181,7 @@ void TransTable::Thin() {
     }
     for (std::uint32_t b = 0; b < used; ++b) {
         if (blocks_[b].Next != NoBlock) blocks_[b].Next = moved[blocks_[b].Next];
+        if (blocks_[b].AfterNext != NoBlock) blocks_[b].AfterNext = moved[blocks_[b].AfterNext];
     }
     Clear();
     blocksUsed_ = used;
@@ -190,6 +191,7 @@ void TransTable::Thin() {
         *slot = old;
         slot->Generation = generation_;
         slot->Head = moved[old.Head];
+        slot->Second = old.Second == NoBlock ? NoBlock : moved[old.Second];
     }
 }
 
@@ -212,7 +214,7 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key) {
         Slot& slot = slots_[i];
         if (slot.Generation != generation_) {
             if (2 * (slotsUsed_ + 1) > slots_.size()) return nullptr;
-            slot = Slot{lengths, generation_, NoBlock, key, 0, NoSplit, 0};
+            slot = Slot{lengths, generation_, NoBlock, key, 0, NoSplit, 0, NoBlock};
             ++slotsUsed_;
             return &slot;
         }
@@ -299,6 +301,7 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
     int n = 0;
     auto key = static_cast<unsigned>(leader);
     for (const Slot* slot = FindExisting(lengths, key); slot != nullptr;) {
+        if (slot->Second != NoBlock) __builtin_prefetch(&blocks_[slot->Second]);
         heads[n++] = slot->Head;
         if (slot->Split == NoSplit) break;
         key = ChildKey(key, n - 1, OwnerAt(owners, SplitSuit(slot->Split), SplitCard(slot->Split)));
@@ -314,6 +317,7 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
         Block* front = nullptr;
         for (std::uint32_t b = heads[level]; b != NoBlock; b = blocks_[b].Next) {
             Block& block = blocks_[b];
+            if (block.AfterNext != NoBlock) __builtin_prefetch(&blocks_[block.AfterNext]);
             if (front == nullptr) front = &block;
             // In about half the blocks no entry agrees with the signature; their bounds are
             // not looked at.
@@ -420,6 +424,8 @@ void TransTable::Store(std::uint64_t lengths, int leader, const OwnerKey& owners
         const auto index = static_cast<std::uint32_t>(blocksUsed_++);
         Block& block = blocks_[index];
         block.Next = slot->Head;
+        block.AfterNext = slot->Second;
+        slot->Second = slot->Head;
         block.Bounds.fill(13 << 4);
         slot->Filled = 0;
         slot->Head = index;

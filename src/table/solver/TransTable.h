@@ -43,7 +43,7 @@ struct TableBounds {
 
 class TransTable {
   public:
-    // Sizes are powers of two; a block of twelve entries is 384 bytes and a slot 24.
+    // Sizes are powers of two; a block of twelve entries is 384 bytes and a slot 32.
     TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2);
 
     void Clear();
@@ -70,7 +70,8 @@ class TransTable {
     // deep. A lookup walks its own branch only: its owner's child, then the chains above, which
     // keep the entries from before the split and those resting on no split card. The key names
     // the leader and the owners along the path.
-    struct Slot {
+    // Two to a cache line, so that reading one never waits for two lines.
+    struct alignas(32) Slot {
         std::uint64_t Lengths;
         std::uint32_t Generation;
         std::uint32_t Head;  // newest block, NoBlock when none
@@ -80,6 +81,10 @@ class TransTable {
         // NoSplit while the slot keeps all its entries.
         std::uint8_t Split;
         std::uint8_t Filled;  // entries in the newest block; the others are full
+        // The block after Head, NoBlock when none. A walk asks for it with the slot's first read,
+        // and each block names the one after its next, so a walk waits for one block at a time
+        // while the next is on its way.
+        std::uint32_t Second;
     };
     static constexpr int BlockEntries = 12;
     // A block keeps in its first two cache lines, lane by lane, what a walk reads first: the
@@ -97,6 +102,7 @@ class TransTable {
         std::array<std::uint32_t, BlockEntries> Sig;
         alignas(64) std::array<std::uint32_t, BlockEntries> Care;
         std::array<std::uint8_t, BlockEntries> Whole;  // the signature tells the whole match
+        std::uint32_t AfterNext;  // the block after Next (see Slot::Second)
         alignas(64) std::array<TopCounts, BlockEntries> Tops;   // the top cards each entry rests on
         alignas(64) std::array<OwnerKey, BlockEntries> Owners;  // who holds them
     };
@@ -104,7 +110,7 @@ class TransTable {
     static constexpr std::uint8_t NoSplit = 0xFF;
     // Splits along one path. A key spends two bits on the leader and three on each split.
     static constexpr int MaxDepth = 8;
-    static_assert(sizeof(Slot) == 24);
+    static_assert(sizeof(Slot) == 32);
     static_assert(offsetof(Block, Care) == 64);
     static_assert(offsetof(Block, Tops) == 128);
     static_assert(offsetof(Block, Owners) == 192);
