@@ -308,6 +308,11 @@ TableBounds TransTable::Lookup(std::uint64_t lengths, int leader, const OwnerKey
         slot = FindExisting(lengths, key);
     }
     if (n == 0) return bounds;  // a shape not stored yet: no signature needed
+    // The branch's upper chains are walked only if its own misses, often enough on long
+    // branches that their first blocks are worth asking for now.
+    for (int level = 0; level + 1 < n; ++level) {
+        if (heads[level] != NoBlock) __builtin_prefetch(&blocks_[heads[level]]);
+    }
     const std::uint32_t sig = TopSig(owners);
     // Most entries rest on no more than a suit's top four cards, and the signature tells them.
     auto matches = [&](const Block& block, int i) {
