@@ -102,7 +102,7 @@ class TransTable {
         std::array<std::uint32_t, BlockEntries> Sig;
         alignas(64) std::array<std::uint32_t, BlockEntries> Care;
         std::array<std::uint8_t, BlockEntries> Whole;  // the signature tells the whole match
-        std::uint32_t AfterNext;  // the block after Next (see Slot::Second)
+        std::uint32_t AfterNext;                       // the block after Next (see Slot::Second)
         alignas(64) std::array<TopCounts, BlockEntries> Tops;   // the top cards each entry rests on
         alignas(64) std::array<OwnerKey, BlockEntries> Owners;  // who holds them
     };
