@@ -126,13 +126,13 @@ TransTable::TransTable(std::size_t slotCountLog2, std::size_t blockCountLog2)
       blocks_(AllocateLarge<Block>(std::size_t{1} << blockCountLog2)),
       blockCount_(std::size_t{1} << blockCountLog2), slotMask_(slots_.size() - 1),
       slotShift_(std::countl_zero(slotMask_)) {
-    std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0, NoBlock});
+    std::fill(slots_.begin(), slots_.end(), EmptySlot);
 }
 
 void TransTable::Clear() {
     ++generation_;
     if (generation_ == 0) {  // wrapped: old stamps could look current again
-        std::fill(slots_.begin(), slots_.end(), Slot{0, 0, NoBlock, 0, 0, NoSplit, 0, NoBlock});
+        std::fill(slots_.begin(), slots_.end(), EmptySlot);
         generation_ = 1;
     }
     slotsUsed_ = 0;

@@ -108,6 +108,8 @@ class TransTable {
     };
     static constexpr std::uint32_t NoBlock = 0xFFFFFFFFU;
     static constexpr std::uint8_t NoSplit = 0xFF;
+    // A slot no shape has taken.
+    static constexpr Slot EmptySlot{0, 0, NoBlock, 0, 0, NoSplit, 0, NoBlock};
     // Splits along one path. A key spends two bits on the leader and three on each split.
     static constexpr int MaxDepth = 8;
     static_assert(sizeof(Slot) == 32);
