@@ -195,10 +195,12 @@ StrainResult DoubleDummySolver::CalcStrain(const Holdings& holdings, int strain)
     // before it, or from that of its partner once known: with the same side on lead the count is
     // most often the same, while a change of side on lead can swing it far.
     std::array<int, 4> northSouth{};
+    // What refuted positions with one side on lead at the first trick misleads the search with
+    // the other side on lead; the leads that served when partner led first serve again.
+    std::array<Searcher::LeadHistory, 2> learnt{};
     for (int leader = 0; leader < 4; ++leader) {
         position.Leader = leader;
-        // What refuted positions led from one seat misleads the search from the next.
-        searcher_.ClearHistory();
+        searcher_.ClearHistory(leader >= 2 ? learnt[leader - 2] : Searcher::LeadHistory{});
         searcher_.Reset(position);
         const int guess = leader == 0 ? NorthSouthGuess(holdings, strain, tricks)
                                       : northSouth[leader >= 2 ? leader - 2 : 0];
@@ -206,6 +208,7 @@ StrainResult DoubleDummySolver::CalcStrain(const Holdings& holdings, int strain)
         const int won = searcher_.Solve(northSouthLeads ? guess : tricks - guess);
         result.Tricks[(leader + 3) & 3] = tricks - won;
         northSouth[leader] = northSouthLeads ? won : tricks - won;
+        if (leader < 2) learnt[leader] = searcher_.LeadsLearnt();
     }
     result.Nodes = searcher_.Nodes() - nodesBefore;
     return result;

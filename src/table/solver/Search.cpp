@@ -140,9 +140,9 @@ int Converge(int lo, int hi, int guess, T atLeast) {
 
 Searcher::Searcher(TransTable& table) : table_(table) {}
 
-void Searcher::ClearHistory() {
+void Searcher::ClearHistory(const LeadHistory& leads) {
     history_ = {};
-    leadHistory_ = {};
+    leadHistory_ = leads;
     killers_ = {};
     forcingKillerWins_ = 0;
     forcingWeightWins_ = 0;

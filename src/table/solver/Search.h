@@ -81,8 +81,13 @@ class Searcher {
     int RootMoves(std::array<RootMove, 13>& out) const;
 
     std::uint64_t Nodes() const { return nodes_; }
-    // Clears the move-ordering history so a solve does not depend on earlier ones.
-    void ClearHistory();
+    // How often each lead refuted a position, per leader, suit and the count of live cards above
+    // the lead (a lead plays alike wherever it stands in the same place of its suit).
+    using LeadHistory = std::array<std::array<std::array<int, 13>, 4>, 4>;
+    const LeadHistory& LeadsLearnt() const { return leadHistory_; }
+    // Clears the move-ordering history so a solve does not depend on earlier ones; the leads'
+    // history starts from `leads`.
+    void ClearHistory(const LeadHistory& leads = {});
 
   private:
     struct Move {
@@ -185,11 +190,10 @@ class Searcher {
     // Per trick, the live ranks at its start: restoring them is cheaper than putting back the
     // trick's four cards.
     std::array<std::array<Ranks, 4>, 14> liveBefore_{};
-    // How often a card refuted a position: for discards per seat, suit and rank; for leads per
-    // leader, suit and the count of live cards above the lead, since a lead plays alike wherever
-    // it stands in the same place of its suit.
+    // How often a card refuted a position: for discards per seat, suit and rank; for leads see
+    // LeadHistory.
     std::array<std::array<std::array<int, 16>, 4>, 4> history_{};
-    std::array<std::array<std::array<int, 13>, 4>, 4> leadHistory_{};
+    LeadHistory leadHistory_{};
     // Per trick and leader, the last two leads that refuted a position there, newest first: the
     // positions a search meets at one trick are alike, and so are their refutations.
     struct Killer {
