@@ -85,8 +85,8 @@ class Searcher {
     // the lead (a lead plays alike wherever it stands in the same place of its suit).
     using LeadHistory = std::array<std::array<std::array<int, 13>, 4>, 4>;
     const LeadHistory& LeadsLearnt() const { return leadHistory_; }
-    // Clears the move-ordering history so a solve does not depend on earlier ones; the leads'
-    // history starts from `leads`.
+    // Clears the move-ordering history, so that a solve depends on no earlier one, except that
+    // the leads' history starts from `leads`.
     void ClearHistory(const LeadHistory& leads = {});
 
   private:
