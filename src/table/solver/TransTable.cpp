@@ -214,7 +214,10 @@ TransTable::Slot* TransTable::FindSlot(std::uint64_t lengths, unsigned key) {
         Slot& slot = slots_[i];
         if (slot.Generation != generation_) {
             if (2 * (slotsUsed_ + 1) > slots_.size()) return nullptr;
-            slot = Slot{lengths, generation_, NoBlock, key, 0, NoSplit, 0, NoBlock};
+            slot = EmptySlot;
+            slot.Lengths = lengths;
+            slot.Generation = generation_;
+            slot.Key = key;
             ++slotsUsed_;
             return &slot;
         }
