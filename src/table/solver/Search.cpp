@@ -880,15 +880,16 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
         Ranks lows = GroupLows(cards, live_[suit]);
         if (suit != trump_) {
             // A card of a side suit other than the led one never wins the trick, so how the
-            // trick stands does not change its weight: the cheapest card goes first, keeping
-            // winners and long suits. The suits partner is long in are kept too, as the side's
-            // later tricks there may need this hand's cards as entries or guards; and so is a
-            // suit partner ruffs when this hand has no trump, as leading it is this hand's way
-            // to give partner a ruff.
+            // trick stands does not change its weight: the cheapest card goes first, from the
+            // suit where this hand is longest beside partner. Winners are kept, and so are short
+            // holdings, often guards, and the suits partner is long in, as the side's later
+            // tricks there may need this hand's cards as entries or guards; and so is a suit
+            // partner ruffs when this hand has no trump, as leading it is this hand's way to
+            // give partner a ruff.
             const int partnerLength = std::popcount(hand_[seat ^ 2][suit]);
             const bool partnerRuffs = trump_ < 4 && partnerLength == 0 &&
                                       hand_[seat ^ 2][trump_] != 0 && hand_[seat][trump_] == 0;
-            const int suitWeight = 2 * length - 3 * partnerLength - (partnerRuffs ? 12 : 0);
+            const int suitWeight = 3 * (length - partnerLength) - (partnerRuffs ? 12 : 0);
             for (; lows != 0; lows &= lows - 1) {
                 const int rank = GroupTop(cards, lows);
                 const int weight = suitWeight - rank - (rank == top ? 30 : 0);
