@@ -469,6 +469,69 @@ bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
     return true;
 }
 
+bool Searcher::LeadLoses(int leader, const Move& move, std::uint64_t& relevant) const {
+    const int suit = move.Suit;
+    const Ranks theirs = hand_[(leader + 1) & 3][suit] | hand_[(leader + 3) & 3][suit];
+    if (theirs == 0) return false;
+    const Ranks partners = hand_[leader ^ 2][suit];
+    const bool partnerRuffs =
+        partners == 0 && trump_ < 4 && suit != trump_ && hand_[leader ^ 2][trump_] != 0;
+    const int theirTop = HighRank(theirs);
+    if (partnerRuffs || theirTop < move.Rank || (partners != 0 && theirTop < HighRank(partners)))
+        return false;
+    relevant = SuitBits(suit, Bit(theirTop));
+    return true;
+}
+
+bool Searcher::SecondHandLoses(int seat, const Move& move, std::uint64_t& relevant) const {
+    const Trick& trick = tricks_[trickIndex_];
+    const int led = trick.Suit[0];
+    const int lead = trick.Rank[0];
+    if (Beats(move.Suit, move.Rank, led, lead, trump_)) return false;
+    // Third hand can only take the trick for its own side.
+    const int fourth = (seat + 2) & 3;
+    if (hand_[fourth][led] != 0) {
+        if (HighRank(hand_[fourth][led]) > lead) return false;
+        relevant = SuitBits(led, Bit(lead));
+        return true;
+    }
+    if (trump_ < 4 && hand_[fourth][trump_] != 0) return false;
+    relevant = move.Suit == led ? SuitBits(led, Bit(lead)) : 0;
+    return true;
+}
+
+bool Searcher::ThirdHandLoses(int seat, const Move& move, std::uint64_t& relevant) const {
+    const Trick& trick = tricks_[trickIndex_];
+    const int w = trick.Winner[1];
+    int winSuit = trick.Suit[w];
+    int winRank = trick.Rank[w];
+    bool ours = w == 0;
+    if (Beats(move.Suit, move.Rank, winSuit, winRank, trump_)) {
+        winSuit = move.Suit;
+        winRank = move.Rank;
+        ours = true;
+    }
+    // The card taking the trick wins by rank when another card of its suit was played to it.
+    auto byRank = [&](int suit, int rank) {
+        const bool shared = (move.Suit == suit && move.Rank != rank) ||
+                            (trick.Suit[0] == suit && trick.Rank[0] != rank) ||
+                            (trick.Suit[1] == suit && trick.Rank[1] != rank);
+        relevant = shared ? SuitBits(suit, Bit(rank)) : 0;
+        return true;
+    };
+    // Fourth hand cannot give the trick back to this side.
+    if (!ours) return byRank(winSuit, winRank);
+    const int fourth = (seat + 1) & 3;
+    const int led = trick.Suit[0];
+    if (hand_[fourth][led] != 0) {
+        const int top = HighRank(hand_[fourth][led]);
+        return winSuit == led && top > winRank && byRank(led, top);
+    }
+    if (trump_ == 4 || hand_[fourth][trump_] == 0) return false;
+    const int top = HighRank(hand_[fourth][trump_]);
+    return (winSuit != trump_ || top > winRank) && byRank(trump_, top);
+}
+
 // The line leads, in each suit, the leader's top card or its lowest, and partner follows with
 // its top card or its lowest: enough to cash a suit, cross to partner's winners, or unblock one.
 // The opponents are given the worst case: they follow with their lowest cards, keeping the high
@@ -985,13 +1048,25 @@ bool Searcher::FollowNode(int pos, std::uint64_t& relevant) {
     }
     std::uint64_t all = 0;
     std::array<int, 4> smallBelow{};
-    // Tries moves[i]; true when it settles the node.
-    auto refutes = [&](int i) {
+    // When this player's side fails the test unless it takes this trick, second or third hand's
+    // cards that surely lose it fail at once. (Fourth hand's losing cards cost no more to play.)
+    const bool mustWin = (pos == 1 || pos == 2) && (isMax ? tricksMax_ + tricksLeft_ - 1 < target_
+                                                          : tricksMax_ + 1 >= target_);
+    // Tries moves[i]; true when it settles the node. Called from two loops, and kept inline in
+    // both: as a call it costs more than the search of a cheap node.
+    auto refutes = [&](int i) __attribute__((always_inline)) {
         if (moves[i].Rank < smallBelow[moves[i].Suit]) {
             if (atRoot) NoteRoot(moves[i], false);
             return false;
         }
         std::uint64_t childRelevant = 0;
+        if (mustWin && (pos == 1 ? SecondHandLoses(seat, moves[i], childRelevant)
+                                 : ThirdHandLoses(seat, moves[i], childRelevant))) {
+            if (atRoot) NoteRoot(moves[i], false);
+            all |= childRelevant;
+            NoteSmall(moves[i], childRelevant, smallBelow);
+            return false;
+        }
         PlayCard(pos, seat, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(pos, childRelevant);
         UnplayCard(seat, moves[i].Suit, moves[i].Rank);
@@ -1117,6 +1192,13 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey& 
             continue;
         }
         std::uint64_t childRelevant = 0;
+        // Needing every trick left, the side fails with a lead that loses this one.
+        if (cut == left && LeadLoses(leader, moves[i], childRelevant)) {
+            if (atRoot) NoteRoot(moves[i], false);
+            all |= childRelevant;
+            NoteSmall(moves[i], childRelevant, smallBelow);
+            continue;
+        }
         PlayCard(0, leader, moves[i].Suit, moves[i].Rank);
         const bool result = AfterCard(0, childRelevant);
         UnplayCard(leader, moves[i].Suit, moves[i].Rank);

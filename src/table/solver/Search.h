@@ -127,6 +127,15 @@ class Searcher {
     int CountSureLosers(int leader, int need, Ranks lhoTrumps, Ranks rhoTrumps,
                         std::uint64_t& relevant) const;
     bool LosesTrick(int leader, std::uint64_t& relevant) const;
+    // Whether leading `move` surely loses the trick: an opponent holds a card of its suit above
+    // it and above partner's, and partner cannot ruff. `relevant` gets that opponent's card.
+    bool LeadLoses(int leader, const Move& move, std::uint64_t& relevant) const;
+    // Whether second hand's `move` surely loses the trick: it leaves the led card winning and
+    // fourth hand cannot beat that. `relevant` gets the ranks that rests on.
+    bool SecondHandLoses(int seat, const Move& move, std::uint64_t& relevant) const;
+    // Whether third hand's `move` surely loses the trick: an opponent's card still wins it, or
+    // fourth hand can beat the card that then wins. `relevant` gets the ranks that rests on.
+    bool ThirdHandLoses(int seat, const Move& move, std::uint64_t& relevant) const;
     // Whether the leader's side takes `cut` tricks by cashing them (see CashingLine); `relevant`
     // gets the ranks that rests on. Tried after the table, where it saves a search; a line found
     // goes to the table.
