@@ -483,53 +483,86 @@ bool Searcher::LeadLoses(int leader, const Move& move, std::uint64_t& relevant) 
     return true;
 }
 
+bool Searcher::BestCard(int seat, int led, int& suit, int& rank) const {
+    if (hand_[seat][led] != 0) {
+        suit = led;
+        rank = HighRank(hand_[seat][led]);
+        return true;
+    }
+    if (trump_ == 4 || hand_[seat][trump_] == 0) return false;
+    suit = trump_;
+    rank = HighRank(hand_[seat][trump_]);
+    return true;
+}
+
+namespace {
+// The mark of the card (suit, rank) that decides a trick: it wins by rank when a card of its suit
+// is held against it, and then rests on that rank.
+inline std::uint64_t DecidingMark(int suit, int rank, bool byRank) {
+    return byRank ? SuitBits(suit, Bit(rank)) : 0;
+}
+}  // namespace
+
 bool Searcher::SecondHandLoses(int seat, const Move& move, std::uint64_t& relevant) const {
     const Trick& trick = tricks_[trickIndex_];
     const int led = trick.Suit[0];
-    const int lead = trick.Rank[0];
-    if (Beats(move.Suit, move.Rank, led, lead, trump_)) return false;
-    // Third hand can only take the trick for its own side.
-    const int fourth = (seat + 2) & 3;
-    if (hand_[fourth][led] != 0) {
-        if (HighRank(hand_[fourth][led]) > lead) return false;
-        relevant = SuitBits(led, Bit(lead));
-        return true;
+    // The leader's side takes the trick with the led card, if it still wins, or with third hand's
+    // best card, if that beats the winning one, unless fourth hand can beat it in turn.
+    int suit = led;
+    int rank = trick.Rank[0];
+    bool leaderSide = !Beats(move.Suit, move.Rank, suit, rank, trump_);
+    if (!leaderSide) {
+        suit = move.Suit;
+        rank = move.Rank;
     }
-    if (trump_ < 4 && hand_[fourth][trump_] != 0) return false;
-    relevant = move.Suit == led ? SuitBits(led, Bit(lead)) : 0;
+    int thirdSuit = 0;
+    int thirdRank = 0;
+    if (BestCard((seat + 1) & 3, led, thirdSuit, thirdRank) &&
+        Beats(thirdSuit, thirdRank, suit, rank, trump_)) {
+        suit = thirdSuit;
+        rank = thirdRank;
+        leaderSide = true;
+    }
+    if (!leaderSide) return false;
+    int fourthSuit = 0;
+    int fourthRank = 0;
+    const bool fourthPlays = BestCard((seat + 2) & 3, led, fourthSuit, fourthRank);
+    if (fourthPlays && Beats(fourthSuit, fourthRank, suit, rank, trump_)) return false;
+    relevant = DecidingMark(suit, rank,
+                            (move.Suit == suit && move.Rank != rank) ||
+                                (led == suit && trick.Rank[0] != rank) ||
+                                (fourthPlays && fourthSuit == suit));
     return true;
 }
 
 bool Searcher::ThirdHandLoses(int seat, const Move& move, std::uint64_t& relevant) const {
     const Trick& trick = tricks_[trickIndex_];
     const int w = trick.Winner[1];
-    int winSuit = trick.Suit[w];
-    int winRank = trick.Rank[w];
+    int suit = trick.Suit[w];
+    int rank = trick.Rank[w];
     bool ours = w == 0;
-    if (Beats(move.Suit, move.Rank, winSuit, winRank, trump_)) {
-        winSuit = move.Suit;
-        winRank = move.Rank;
+    if (Beats(move.Suit, move.Rank, suit, rank, trump_)) {
+        suit = move.Suit;
+        rank = move.Rank;
         ours = true;
     }
-    // The card taking the trick wins by rank when another card of its suit was played to it.
-    auto byRank = [&](int suit, int rank) {
-        const bool shared = (move.Suit == suit && move.Rank != rank) ||
-                            (trick.Suit[0] == suit && trick.Rank[0] != rank) ||
-                            (trick.Suit[1] == suit && trick.Rank[1] != rank);
-        relevant = shared ? SuitBits(suit, Bit(rank)) : 0;
-        return true;
-    };
-    // Fourth hand cannot give the trick back to this side.
-    if (!ours) return byRank(winSuit, winRank);
-    const int fourth = (seat + 1) & 3;
-    const int led = trick.Suit[0];
-    if (hand_[fourth][led] != 0) {
-        const int top = HighRank(hand_[fourth][led]);
-        return winSuit == led && top > winRank && byRank(led, top);
+    // An opponent's card winning now keeps the trick for the opponents, whatever fourth hand
+    // plays. This side's card loses it only to fourth hand's best card, which then decides it.
+    if (ours) {
+        int fourthSuit = 0;
+        int fourthRank = 0;
+        if (!BestCard((seat + 1) & 3, trick.Suit[0], fourthSuit, fourthRank) ||
+            !Beats(fourthSuit, fourthRank, suit, rank, trump_)) {
+            return false;
+        }
+        suit = fourthSuit;
+        rank = fourthRank;
     }
-    if (trump_ == 4 || hand_[fourth][trump_] == 0) return false;
-    const int top = HighRank(hand_[fourth][trump_]);
-    return (winSuit != trump_ || top > winRank) && byRank(trump_, top);
+    relevant = DecidingMark(suit, rank,
+                            (move.Suit == suit && move.Rank != rank) ||
+                                (trick.Suit[0] == suit && trick.Rank[0] != rank) ||
+                                (trick.Suit[1] == suit && trick.Rank[1] != rank));
+    return true;
 }
 
 // The line leads, in each suit, the leader's top card or its lowest, and partner follows with

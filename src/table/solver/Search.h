@@ -130,8 +130,13 @@ class Searcher {
     // Whether leading `move` surely loses the trick: an opponent holds a card of its suit above
     // it and above partner's, and partner cannot ruff. `relevant` gets that opponent's card.
     bool LeadLoses(int leader, const Move& move, std::uint64_t& relevant) const;
-    // Whether second hand's `move` surely loses the trick: it leaves the led card winning and
-    // fourth hand cannot beat that. `relevant` gets the ranks that rests on.
+    // The best card `seat` can bring to a trick led in `led`: its top card of the suit if it
+    // follows, else its top trump if it can ruff. False when it can do neither.
+    bool BestCard(int seat, int led, int& suit, int& rank) const;
+    // Whether second hand's `move` surely loses the trick: the leader's side takes it with the led
+    // card, if that still wins, or with third hand's best card, if that beats the card winning,
+    // and fourth hand cannot beat the one it takes it with. `relevant` gets the ranks that rests
+    // on.
     bool SecondHandLoses(int seat, const Move& move, std::uint64_t& relevant) const;
     // Whether third hand's `move` surely loses the trick: an opponent's card still wins it, or
     // fourth hand can beat the card that then wins. `relevant` gets the ranks that rests on.
