@@ -471,14 +471,19 @@ bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
 
 bool Searcher::LeadLoses(int leader, const Move& move, std::uint64_t& relevant) const {
     const int suit = move.Suit;
+    auto ruffs = [&](int seat) {
+        return hand_[seat][suit] == 0 && trump_ < 4 && suit != trump_ && hand_[seat][trump_] != 0;
+    };
+    if (ruffs(leader ^ 2)) return false;
+    if (ruffs((leader + 1) & 3) || ruffs((leader + 3) & 3)) {
+        relevant = 0;
+        return true;
+    }
     const Ranks theirs = hand_[(leader + 1) & 3][suit] | hand_[(leader + 3) & 3][suit];
     if (theirs == 0) return false;
     const Ranks partners = hand_[leader ^ 2][suit];
-    const bool partnerRuffs =
-        partners == 0 && trump_ < 4 && suit != trump_ && hand_[leader ^ 2][trump_] != 0;
     const int theirTop = HighRank(theirs);
-    if (partnerRuffs || theirTop < move.Rank || (partners != 0 && theirTop < HighRank(partners)))
-        return false;
+    if (theirTop < move.Rank || (partners != 0 && theirTop < HighRank(partners))) return false;
     relevant = SuitBits(suit, Bit(theirTop));
     return true;
 }

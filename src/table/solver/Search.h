@@ -127,8 +127,9 @@ class Searcher {
     int CountSureLosers(int leader, int need, Ranks lhoTrumps, Ranks rhoTrumps,
                         std::uint64_t& relevant) const;
     bool LosesTrick(int leader, std::uint64_t& relevant) const;
-    // Whether leading `move` surely loses the trick: an opponent holds a card of its suit above
-    // it and above partner's, and partner cannot ruff. `relevant` gets that opponent's card.
+    // Whether leading `move` surely loses the trick: partner cannot ruff it, and an opponent can,
+    // or holds a card of its suit above it and above partner's. `relevant` gets that card, if
+    // that is what decides.
     bool LeadLoses(int leader, const Move& move, std::uint64_t& relevant) const;
     // The best card `seat` can bring to a trick led in `led`: its top card of the suit if it
     // follows, else its top trump if it can ruff. False when it can do neither.
