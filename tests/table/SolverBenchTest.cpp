@@ -12,7 +12,7 @@ TEST(SolverBenchTest, NodeCountIsTheSignature) {
     CORVANE_SKIP_FULL_TABLES_UNDER_SANITIZERS();
     const SolverBenchResult result = RunSolverBench();
     EXPECT_EQ(result.Tables, 1);
-    EXPECT_EQ(result.Nodes, 452355U);
+    EXPECT_EQ(result.Nodes, 461252U);
 }
 
 }  // namespace

@@ -488,6 +488,23 @@ bool Searcher::LeadLoses(int leader, const Move& move, std::uint64_t& relevant) 
     return true;
 }
 
+bool Searcher::LeadLosesTwo(int leader, const Move& move, std::uint64_t& relevant) const {
+    std::uint64_t lost = 0;
+    if (trump_ < 4 || !LeadLoses(leader, move, lost)) return false;
+    // Without trumps, the trick goes to the card LeadLoses marks.
+    const Ranks winner = Bit(std::countr_zero(SuitPart(lost, move.Suit)));
+    const int lho = (leader + 1) & 3;
+    const int holder = (hand_[lho][move.Suit] & winner) != 0 ? lho : (leader + 3) & 3;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (suit == move.Suit || hand_[holder][suit] == 0) continue;
+        const Ranks top = Bit(HighRank(live_[suit]));
+        if ((hand_[holder][suit] & top) == 0) continue;
+        relevant = lost | SuitBits(suit, top);
+        return true;
+    }
+    return false;
+}
+
 bool Searcher::BestCard(int seat, int led, int& suit, int& rank) const {
     if (hand_[seat][led] != 0) {
         suit = led;
@@ -1230,8 +1247,10 @@ bool Searcher::SearchLeads(int leader, bool leaderMax, int cut, const OwnerKey& 
             continue;
         }
         std::uint64_t childRelevant = 0;
-        // Needing every trick left, the side fails with a lead that loses this one.
-        if (cut == left && LeadLoses(leader, moves[i], childRelevant)) {
+        // Needing every trick left, the side fails with a lead that loses this one; able to lose
+        // one, with a lead that loses two.
+        if ((cut == left && LeadLoses(leader, moves[i], childRelevant)) ||
+            (cut == left - 1 && LeadLosesTwo(leader, moves[i], childRelevant))) {
             if (atRoot) NoteRoot(moves[i], false);
             all |= childRelevant;
             NoteSmall(moves[i], childRelevant, smallBelow);

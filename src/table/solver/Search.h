@@ -131,6 +131,10 @@ class Searcher {
     // or holds a card of its suit above it and above partner's. `relevant` gets that card, if
     // that is what decides.
     bool LeadLoses(int leader, const Move& move, std::uint64_t& relevant) const;
+    // At no trump, whether leading `move` surely loses two tricks: the opponent who takes this one
+    // with the suit's top card of theirs then holds the top card of another suit. (The like check
+    // in suit contracts, where neither partner may ruff that suit, cost more nodes than it saved.)
+    bool LeadLosesTwo(int leader, const Move& move, std::uint64_t& relevant) const;
     // The best card `seat` can bring to a trick led in `led`: its top card of the suit if it
     // follows, else its top trump if it can ruff. False when it can do neither.
     bool BestCard(int seat, int led, int& suit, int& rank) const;
