@@ -972,14 +972,10 @@ inline Searcher::Outlook Searcher::OutlookFor(int pos, int seat) const {
     o.Led = trick.Suit[0];
     o.WinSuit = trick.Suit[w];
     o.WinRank = trick.Rank[w];
-    if (pos < 3) {
-        const int next = (seat + 1) & 3;
-        if (hand_[next][o.Led] != 0) {
-            o.LaterFollow = HighRank(hand_[next][o.Led]);
-        } else if (trump_ < 4 && hand_[next][trump_] != 0) {
-            o.LaterRuff = HighRank(hand_[next][trump_]);
-        }
-    }
+    int laterSuit = 0;
+    int laterRank = 0;
+    if (pos < 3 && BestCard((seat + 1) & 3, o.Led, laterSuit, laterRank))
+        (laterSuit == o.Led ? o.LaterFollow : o.LaterRuff) = laterRank;
     o.PartnerWinning = ((w ^ pos) & 1) == 0;
     o.PartnerKeeps = o.PartnerWinning && !o.BeatenLater(o.WinSuit, o.WinRank, trump_);
     return o;
