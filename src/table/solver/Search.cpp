@@ -471,11 +471,8 @@ bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
 
 bool Searcher::LeadLoses(int leader, const Move& move, std::uint64_t& relevant) const {
     const int suit = move.Suit;
-    auto ruffs = [&](int seat) {
-        return hand_[seat][suit] == 0 && trump_ < 4 && suit != trump_ && hand_[seat][trump_] != 0;
-    };
-    if (ruffs(leader ^ 2)) return false;
-    if (ruffs((leader + 1) & 3) || ruffs((leader + 3) & 3)) {
+    if (CanRuff(leader ^ 2, suit)) return false;
+    if (CanRuff((leader + 1) & 3, suit) || CanRuff((leader + 3) & 3, suit)) {
         relevant = 0;
         return true;
     }
@@ -605,10 +602,7 @@ bool Searcher::CashingLine(int leader, int need, int& budget, std::uint64_t& mar
         if (mine == 0) continue;
         const Ranks lhos = hand_[lho][suit];
         const Ranks rhos = hand_[rho][suit];
-        if (trump_ < 4 && suit != trump_ &&
-            ((lhos == 0 && hand_[lho][trump_] != 0) || (rhos == 0 && hand_[rho][trump_] != 0))) {
-            continue;
-        }
+        if (CanRuff(lho, suit) || CanRuff(rho, suit)) continue;
         const int theirTop = (lhos | rhos) == 0 ? 0 : HighRank(lhos | rhos);
         const int high = HighRank(mine);
         const int low = std::countr_zero(mine);
@@ -900,12 +894,9 @@ int Searcher::GenerateLeads(Move* moves) const {
             if (suit == trump_) {
                 suitWeight += lw.Trump + (trumpsDrawn ? lw.TrumpsDrawn : 0);
             } else {
-                auto ruffs = [&](int seat) {
-                    return hand_[seat][suit] == 0 && hand_[seat][trump_] != 0;
-                };
-                if (ruffs(partner)) suitWeight += lw.PartnerRuffs;
-                if (ruffs(lho)) suitWeight += lw.LhoRuffs;
-                if (ruffs(rho)) suitWeight += lw.RhoRuffs;
+                if (CanRuff(partner, suit)) suitWeight += lw.PartnerRuffs;
+                if (CanRuff(lho, suit)) suitWeight += lw.LhoRuffs;
+                if (CanRuff(rho, suit)) suitWeight += lw.RhoRuffs;
             }
         }
         const Ranks partners = hand_[partner][suit];
@@ -1210,10 +1201,8 @@ bool Searcher::ChooseFirstLead(int leader, Move* moves, int n, Move& weightsChoi
     weightsChoice = moves[0];
     const Killer killer = killers_[trickIndex_][leader][0];
     if (killer.Rank == 0 || trump_ == 4 || killer.Suit == trump_) return false;
-    auto ruffs = [&](int seat) {
-        return hand_[seat][killer.Suit] == 0 && hand_[seat][trump_] != 0;
-    };
-    if (!ruffs((leader + 1) & 3) && !ruffs((leader + 3) & 3)) return false;
+    if (!CanRuff((leader + 1) & 3, killer.Suit) && !CanRuff((leader + 3) & 3, killer.Suit))
+        return false;
     for (int k = 1; k < n; ++k) {
         if (!SameCard(moves[k], killer)) continue;
         if (forcingKillerWins_ <= forcingWeightWins_ + ForcingKillerMargin) return true;

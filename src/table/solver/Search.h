@@ -135,6 +135,10 @@ class Searcher {
     // with the suit's top card of theirs then holds the top card of another suit. (The like check
     // in suit contracts, where neither partner may ruff that suit, cost more nodes than it saved.)
     bool LeadLosesTwo(int leader, const Move& move, std::uint64_t& relevant) const;
+    // Whether `seat`, out of the side suit `suit`, holds a trump to ruff it with.
+    bool CanRuff(int seat, int suit) const {
+        return trump_ < 4 && suit != trump_ && hand_[seat][suit] == 0 && hand_[seat][trump_] != 0;
+    }
     // The best card `seat` can bring to a trick led in `led`: its top card of the suit if it
     // follows, else its top trump if it can ruff. False when it can do neither.
     bool BestCard(int seat, int led, int& suit, int& rank) const;
