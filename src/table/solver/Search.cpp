@@ -454,15 +454,13 @@ int Searcher::CountSureLosers(int leader, int need, Ranks lhoTrumps, Ranks rhoTr
 // Whether the leader's side must lose the current trick: in every suit the leader holds, an
 // opponent has the top card and partner cannot ruff it.
 bool Searcher::LosesTrick(int leader, std::uint64_t& relevant) const {
-    const int partner = leader ^ 2;
-    const bool partnerTrumps = trump_ < 4 && hand_[partner][trump_] != 0;
     std::uint64_t marks = 0;
     for (int suit = 0; suit < 4; ++suit) {
         if (hand_[leader][suit] == 0) continue;
         const Ranks top = Bit(HighRank(live_[suit]));
         if (((hand_[(leader + 1) & 3][suit] | hand_[(leader + 3) & 3][suit]) & top) == 0)
             return false;
-        if (partnerTrumps && suit != trump_ && hand_[partner][suit] == 0) return false;
+        if (CanRuff(leader ^ 2, suit)) return false;
         marks |= SuitBits(suit, top);
     }
     relevant = marks;
@@ -992,8 +990,7 @@ int Searcher::GenerateDiscards(int pos, int seat, Move* moves) const {
             // partner ruffs when this hand has no trump, as leading it is this hand's way to
             // give partner a ruff.
             const int partnerLength = std::popcount(hand_[seat ^ 2][suit]);
-            const bool partnerRuffs = trump_ < 4 && partnerLength == 0 &&
-                                      hand_[seat ^ 2][trump_] != 0 && hand_[seat][trump_] == 0;
+            const bool partnerRuffs = CanRuff(seat ^ 2, suit) && hand_[seat][trump_] == 0;
             const int suitWeight = 3 * (length - partnerLength) - (partnerRuffs ? 12 : 0);
             for (; lows != 0; lows &= lows - 1) {
                 const int rank = GroupTop(cards, lows);
