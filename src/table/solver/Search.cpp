@@ -1191,7 +1191,7 @@ bool Searcher::LeadNode(std::uint64_t& relevant) {
 // on most deals, and there the killer never builds up the margin. Where forcing the opponents to
 // ruff is the theme, as when every hand has a void, long searches do build it up, and putting
 // the killer first then cuts their nodes by a tenth to a fifth.
-constexpr int ForcingKillerMargin = 2000;
+constexpr int ForcingKillerMargin = 1500;
 
 bool Searcher::ChooseFirstLead(int leader, Move* moves, int n, Move& weightsChoice) const {
     BringBestForward(moves, 0, n);
