@@ -506,7 +506,7 @@ bool Searcher::BestCard(int seat, int led, int& suit, int& rank) const {
         rank = HighRank(hand_[seat][led]);
         return true;
     }
-    if (trump_ == 4 || hand_[seat][trump_] == 0) return false;
+    if (!CanRuff(seat, led)) return false;
     suit = trump_;
     rank = HighRank(hand_[seat][trump_]);
     return true;
@@ -621,7 +621,7 @@ bool Searcher::CashingLine(int leader, int need, int& budget, std::uint64_t& mar
         }
         // Partner out of a side suit ruffs the leader's lowest card with its lowest trump: no
         // opponent ruffs the suit, so no opponent plays a trump to the trick.
-        if (trump_ < 4 && suit != trump_ && hand_[partner][trump_] != 0 &&
+        if (CanRuff(partner, suit) &&
             CashTrick(leader, suit, low, trump_, std::countr_zero(hand_[partner][trump_]), need,
                       budget, marks)) {
             return true;
